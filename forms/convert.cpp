@@ -1,0 +1,80 @@
+#include "forms/convert.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace forms {
+
+double roundHalfEven(double v) { return std::nearbyint(v); }  // default rounding mode: ties to even
+
+std::optional<double> parseNumber(const std::string& text) {
+    size_t b = 0, e = text.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(text[b]))) ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(text[e - 1]))) --e;
+    if (b == e) return std::nullopt;
+    // Only plain decimal notation: no hex, no "inf", no "nan".
+    for (size_t i = b; i < e; ++i) {
+        const char c = text[i];
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'))
+            return std::nullopt;
+    }
+    const std::string s = text.substr(b, e - b);
+    char* end = nullptr;
+    const double v = std::strtod(s.c_str(), &end);
+    if (end != s.c_str() + s.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<int32_t> parseLong(const std::string& text) {
+    auto v = parseNumber(text);
+    if (!v) return std::nullopt;
+    const double r = roundHalfEven(*v);
+    if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    return static_cast<int32_t>(r);
+}
+
+std::optional<int16_t> parseInteger(const std::string& text) {
+    auto v = parseLong(text);
+    if (!v || *v < std::numeric_limits<int16_t>::min() || *v > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return static_cast<int16_t>(*v);
+}
+
+std::optional<bool> parseBoolean(const std::string& text) {
+    std::string t;
+    for (char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c))) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (t == "true") return true;
+    if (t == "false") return false;
+    if (auto v = parseNumber(text)) return *v != 0.0;
+    return std::nullopt;
+}
+
+int32_t toLong(const std::string& text, int32_t fallback) { return parseLong(text).value_or(fallback); }
+int16_t toInteger(const std::string& text, int16_t fallback) { return parseInteger(text).value_or(fallback); }
+double toDouble(const std::string& text, double fallback) { return parseNumber(text).value_or(fallback); }
+bool toBoolean(const std::string& text, bool fallback) { return parseBoolean(text).value_or(fallback); }
+
+float toSingle(const std::string& text, float fallback) {
+    auto v = parseNumber(text);
+    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return fallback;
+    return static_cast<float>(*v);
+}
+
+std::string booleanText(bool v) { return v ? "True" : "False"; }
+
+std::string numberText(int32_t v) { return std::to_string(v); }
+
+std::string singleText(float v) {
+    char buf[32];
+    for (int precision = 1; precision <= 9; ++precision) {
+        std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(v));
+        if (std::strtof(buf, nullptr) == v) break;
+    }
+    return buf;
+}
+
+}  // namespace forms

@@ -1,0 +1,167 @@
+#pragma once
+
+// In-memory fakes of every service of the forms layer, for headless tests.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/window_commands.h"
+#include "forms/device_clock.h"
+#include "forms/services.h"
+
+namespace fakes {
+
+class FakeTimer : public forms::Timer {
+public:
+    void setInterval(int32_t ms) override {
+        interval_ = ms;
+        history.push_back(ms);
+    }
+    int32_t interval() const override { return interval_; }
+    std::vector<int32_t> history;
+
+private:
+    int32_t interval_ = 50;
+};
+
+class FakeSettings : public forms::SettingsStore {
+public:
+    std::optional<std::string> read(const std::string& key) const override {
+        ++reads;
+        auto it = values.find(key);
+        if (it == values.end()) return std::nullopt;
+        return it->second;
+    }
+    void write(const std::string& key, const std::string& value) override {
+        values[key] = value;
+        writes.push_back(key + "=" + value);
+    }
+    void remove(const std::string& key) override {
+        values.erase(key);
+        writes.push_back("-" + key);
+    }
+    std::map<std::string, std::string> values;
+    std::vector<std::string> writes;  // in order: "Key=Value", "-Key" for a removal
+    mutable int reads = 0;
+};
+
+// The system's clock: settable, and refusing to be set when told so.
+class FakeSystemTime : public forms::SystemTime {
+public:
+    forms::TimeOfDay now() const override { return time; }
+    bool trySetTimeOfDay(forms::TimeOfDay t) override {
+        setRequests.push_back(t);
+        if (refuse) return false;
+        time = t;
+        return true;
+    }
+    forms::TimeOfDay time{12, 0, 0};
+    bool refuse = false;
+    std::vector<forms::TimeOfDay> setRequests;
+};
+
+// The device's clock over a fake system clock (the real offset logic).
+struct FakeClock {
+    FakeSystemTime system;
+    forms::DeviceClock clock{system};
+    void set(int h, int m, int s) { system.time = forms::TimeOfDay{h, m, s}; }
+    void advance(int seconds) { system.time = forms::TimeOfDay::fromSeconds(system.time.toSeconds() + seconds); }
+};
+
+class FakeSound : public forms::SoundPlayer {
+public:
+    void play(const std::string& path) override { played.push_back(path); }
+    std::vector<std::string> played;
+};
+
+class FakeFiles : public forms::FileSystem {
+public:
+    std::string programFolder() const override { return folder; }
+    char separator() const override { return sep; }
+    forms::EntryKind query(const std::string& path) const override {
+        ++queries;
+        auto it = entries.find(path);
+        return it == entries.end() ? forms::EntryKind::Missing : it->second;
+    }
+    std::string folder = "/opt/drellok";
+    char sep = '/';
+    std::map<std::string, forms::EntryKind> entries;
+    mutable int queries = 0;
+};
+
+class FakeShell : public forms::Shell {
+public:
+    void open(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> opened;
+};
+
+class FakeTray : public forms::TrayIcon {
+public:
+    void add(const std::string& tip) override {
+        shown = true;
+        this->tip = tip;
+        calls.push_back("add");
+    }
+    void remove() override {
+        shown = false;
+        calls.push_back("remove");
+    }
+    bool shown = false;
+    std::string tip;
+    std::vector<std::string> calls;
+};
+
+class FakeCursor : public forms::Cursor {
+public:
+    forms::Point position() const override { return pos; }
+    forms::Point pos{-100, -100};
+};
+
+// Plays back a script of numbers, then a fixed fallback.
+class FakeRandom : public forms::Random {
+public:
+    void seed(int32_t s) override { seeds.push_back(s); }
+    float next() override {
+        ++draws;
+        if (script.empty()) return fallback;
+        const float v = script.front();
+        script.pop_front();
+        return v;
+    }
+    std::deque<float> script;
+    float fallback = 0.9f;  // a start chance that fails
+    std::vector<int32_t> seeds;
+    int draws = 0;
+};
+
+// The window commands the engine calls, recorded, with the menu's switches.
+class FakeWindow : public engine::WindowCommands {
+public:
+    void mHide_Click() override {
+        calls.push_back("mHide_Click");
+        hide = !hide;
+    }
+    void mSound_Click() override {
+        calls.push_back("mSound_Click");
+        sound = !sound;
+    }
+    void mBack_Click() override { calls.push_back("mBack_Click"); }
+    void mOptions_Click() override { calls.push_back("mOptions_Click"); }
+    void mInstructions_Click() override { calls.push_back("mInstructions_Click"); }
+    void mAbout_Click() override { calls.push_back("mAbout_Click"); }
+    void popupMenu() override { calls.push_back("popupMenu"); }
+    bool soundChecked() const override { return sound; }
+    bool autoShowChecked() const override { return autoShow; }
+    bool hideChecked() const override { return hide; }
+
+    bool sound = true;
+    bool autoShow = true;
+    bool hide = false;
+    std::vector<std::string> calls;
+};
+
+}  // namespace fakes
