@@ -69,7 +69,14 @@ std::string booleanText(bool v) { return v ? "True" : "False"; }
 std::string numberText(int32_t v) { return std::to_string(v); }
 
 std::string singleText(float v) {
-    char buf[32];
+    char buf[48];
+    // Whole numbers (window positions are) in plain digits: "-330", not the
+    // equally short "-3.3e+02" that the search below would settle for.
+    if (v == 0) return "0";
+    if (std::nearbyint(v) == v && std::fabs(v) < 1e15f) {
+        std::snprintf(buf, sizeof buf, "%.0f", static_cast<double>(v));
+        return buf;
+    }
     for (int precision = 1; precision <= 9; ++precision) {
         std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(v));
         if (std::strtof(buf, nullptr) == v) break;
