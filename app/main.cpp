@@ -1,0 +1,63 @@
+// The Drellok: a handheld LCD game with a clock, on the desktop. It takes no
+// command line; its settings live in the per-user settings store.
+#include <QApplication>
+
+#include "dialogs/secondary_windows_qt.h"
+#include "forms/device_clock.h"
+#include "forms/random.h"
+#include "platform/qt/device_widget.h"
+#include "platform/qt/picture_renderer.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_popup_menu.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_system_time.h"
+#include "platform/qt/qt_timer.h"
+#include "platform/qt/qt_tray_icon.h"
+#include "window/form1.h"
+
+int main(int argc, char** argv) {
+    // No command line: not even Qt's own options are taken from it.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
+    // Hidden in the tray the device lives on, whatever window closes last:
+    // only its own unload ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(qtplatform::PictureRenderer::icon());
+
+    qtplatform::PictureRenderer renderer(app.devicePixelRatio());
+    qtplatform::DeviceWidget deviceWindow(renderer);
+
+    qtplatform::QtTimer timer;
+    qtplatform::QtSettingsStore settings;
+    qtplatform::QtSystemTime systemTime;
+    forms::DeviceClock clock(systemTime);
+    qtplatform::QtSoundPlayer sound;
+    qtplatform::QtFileSystem files;
+    qtplatform::QtCursor cursor(deviceWindow);
+    forms::UniformRandom random;
+    qtplatform::QtShell shell;
+    qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
+    qtplatform::QtPopupMenu menus(&deviceWindow);
+
+    window::Form1 form(
+        window::Form1Services{timer, settings, clock, sound, files, cursor, random, shell, tray, deviceWindow, menus});
+    dialogs::SecondaryWindowsQt secondaryWindows(form);
+    form.setSecondaryWindows(&secondaryWindows);
+
+    deviceWindow.attach(form.device().scene(), form, form, [&form] { form.Form_Unload(); });
+    // The tick and the tray run the device outside the window's own events.
+    timer.setOnTick([&] {
+        form.Timer1_Timer();
+        deviceWindow.flushDirty();
+    });
+    tray.setOnMessage([&](int32_t message) {
+        form.trayMessage(message);
+        deviceWindow.flushDirty();
+    });
+
+    form.Form_Load();
+    if (!form.unloaded()) deviceWindow.show();
+    deviceWindow.flushDirty();
+    return app.exec();
+}

@@ -1,0 +1,240 @@
+#include "platform/qt/device_widget.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWindow>
+
+#include "platform/qt/key_map.h"
+
+namespace qtplatform {
+
+namespace {
+
+int16_t deviceButton(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return forms::kLeftButton;
+        case Qt::RightButton: return forms::kRightButton;
+        case Qt::MiddleButton: return forms::kMiddleButton;
+        default: return 0;  // the device knows three buttons
+    }
+}
+
+int16_t deviceButtons(Qt::MouseButtons buttons) {
+    int16_t held = 0;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons.testFlag(b)) held = static_cast<int16_t>(held | deviceButton(b));
+    return held;
+}
+
+forms::PointF clientPoint(const QMouseEvent* e) {
+    return forms::PointF{e->position().x(), e->position().y()};
+}
+
+QRect toQRect(forms::Rect r) {
+    return QRect(r.x, r.y, r.width, r.height);
+}
+
+}  // namespace
+
+DeviceWidget::DeviceWidget(PictureRenderer& renderer, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), renderer_(renderer) {
+    setWindowTitle("Drellok");
+    setWindowIcon(PictureRenderer::icon());
+    setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);  // the logo's hover and the case's restore need moves with no button held
+    setFocusPolicy(Qt::StrongFocus);
+    // The native window exists from the start, so that stay-on-top is always
+    // changed on it, never by re-creating a shown window.
+    winId();
+}
+
+void DeviceWidget::attach(forms::Scene& scene, forms::MouseHandler& mouse, forms::KeyHandler& keys,
+                          std::function<void()> onClose) {
+    scene_ = &scene;
+    mouseHandler_ = &mouse;
+    keys_ = &keys;
+    onClose_ = std::move(onClose);
+    router_.emplace(scene, mouse);
+    renderer_.renderAll(scene);
+    scene.takeDirty();
+    update();
+}
+
+void DeviceWidget::flushDirty() {
+    if (scene_ == nullptr) return;
+    for (const forms::Rect& r : scene_->takeDirty()) update(toQRect(r));
+}
+
+// ---- Painting -------------------------------------------------------------------
+
+void DeviceWidget::paintEvent(QPaintEvent* e) {
+    if (scene_ == nullptr) return;
+    QPainter painter(this);
+    const QRect area = e->rect();
+    for (const forms::PictureElement* element : scene_->bottomToTop()) {
+        if (!element->visible() || element->picture() == nullptr) continue;
+        const forms::Picture& picture = *element->picture();
+        // Each picture at its own size, cut to its element like a picture box.
+        const QRect target =
+            toQRect(element->rect()) & QRect(element->rect().x, element->rect().y, picture.width(), picture.height());
+        if (!target.intersects(area)) continue;
+        const QPixmap& pixmap = renderer_.pixmap(picture);
+        const qreal dpr = pixmap.devicePixelRatio();
+        painter.drawPixmap(QRectF(target), pixmap, QRectF(0, 0, target.width() * dpr, target.height() * dpr));
+    }
+}
+
+// ---- Mouse ----------------------------------------------------------------------
+
+void DeviceWidget::forgetLostButtons(int16_t heldNow) {
+    if ((router_->buttonsHeld() & ~heldNow) != 0) router_.emplace(*scene_, *mouseHandler_);
+}
+
+void DeviceWidget::mousePressEvent(QMouseEvent* e) {
+    const int16_t button = deviceButton(e->button());
+    if (!router_ || button == 0) return;
+    forgetLostButtons(deviceButtons(e->buttons()));
+    router_->press(clientPoint(e), button, shiftState(e->modifiers()));
+    flushDirty();
+}
+
+void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Qt sends this in place of the second press.
+    const int16_t button = deviceButton(e->button());
+    if (!router_ || button == 0) return;
+    forgetLostButtons(deviceButtons(e->buttons()));
+    router_->doubleClick(clientPoint(e), button, shiftState(e->modifiers()));
+    flushDirty();
+}
+
+void DeviceWidget::mouseReleaseEvent(QMouseEvent* e) {
+    const int16_t button = deviceButton(e->button());
+    if (!router_ || button == 0) return;
+    forgetLostButtons(static_cast<int16_t>(deviceButtons(e->buttons()) | button));
+    router_->release(clientPoint(e), button, shiftState(e->modifiers()));
+    flushDirty();
+}
+
+void DeviceWidget::mouseMoveEvent(QMouseEvent* e) {
+    if (!router_) return;
+    forgetLostButtons(deviceButtons(e->buttons()));
+    router_->move(clientPoint(e), shiftState(e->modifiers()));
+    flushDirty();
+}
+
+// ---- Keys -------------------------------------------------------------------------
+
+void DeviceWidget::keyPressEvent(QKeyEvent* e) {
+    if (keys_ == nullptr) return;
+    // A held key repeats as key-downs only, as on the device's platform.
+    keys_->keyDown(virtualKey(*e), shiftState(e->modifiers()));
+    flushDirty();
+}
+
+void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
+    if (keys_ == nullptr || e->isAutoRepeat()) return;
+    keys_->keyUp(virtualKey(*e), shiftState(e->modifiers()));
+    flushDirty();
+}
+
+// ---- Tooltips and closing ------------------------------------------------------
+
+bool DeviceWidget::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        showToolTip(static_cast<QHelpEvent*>(e));
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void DeviceWidget::showToolTip(QHelpEvent* e) {
+    const forms::PictureElement* element =
+        scene_ != nullptr ? scene_->topmostAt(forms::PointF{double(e->pos().x()), double(e->pos().y())}) : nullptr;
+    if (element == nullptr || element->tooltip().empty()) {
+        QToolTip::hideText();
+        e->ignore();
+        return;
+    }
+    QToolTip::showText(e->globalPos(), QString::fromStdString(element->tooltip()), this, toQRect(element->rect()));
+}
+
+void DeviceWidget::closeEvent(QCloseEvent* e) {
+    e->accept();
+    if (!quitting_ && onClose_) onClose_();
+}
+
+// ---- forms::WindowHost -------------------------------------------------------------
+
+float DeviceWidget::left() const {
+    return forms::windowFrame::edgeTwips(geometry().x(), forms::kFrameLeft);
+}
+
+float DeviceWidget::top() const {
+    return forms::windowFrame::edgeTwips(geometry().y(), forms::kFrameTop);
+}
+
+void DeviceWidget::setLeft(float twips) {
+    place(forms::windowFrame::clientPixel(twips, forms::kFrameLeft), geometry().y());
+}
+
+void DeviceWidget::setTop(float twips) {
+    place(geometry().x(), forms::windowFrame::clientPixel(twips, forms::kFrameTop));
+}
+
+void DeviceWidget::place(int x, int y) {
+    move(x, y);
+    // Told explicitly, even where the window already is (a new window sits at
+    // 0, 0): otherwise the window manager takes the position for a default
+    // and places the window where it likes.
+    if (QWindow* window = windowHandle()) window->setPosition(x, y);
+}
+
+void DeviceWidget::setRegion(forms::Rect windowPixels) {
+    // Window pixels of the framed window; the frame is not there.
+    const QRect region(windowPixels.x - forms::kFrameLeft, windowPixels.y - forms::kFrameTop, windowPixels.width,
+                       windowPixels.height);
+    if (region.contains(rect()))
+        clearMask();  // nothing to cut away
+    else
+        setMask(QRegion(region & rect()));
+}
+
+void DeviceWidget::show() {
+    QWidget::show();
+    raise();
+    activateWindow();
+}
+
+void DeviceWidget::hide() {
+    QWidget::hide();
+}
+
+void DeviceWidget::setStayOnTop(bool on) {
+    if (QWindow* window = windowHandle()) {
+        // In place: QWidget::setWindowFlag would re-create the native window
+        // and leave it hidden.
+        window->setFlag(Qt::WindowStaysOnTopHint, on);
+        overrideWindowFlags(on ? windowFlags() | Qt::WindowStaysOnTopHint : windowFlags() & ~Qt::WindowStaysOnTopHint);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    }
+}
+
+void DeviceWidget::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void DeviceWidget::quit() {
+    quitting_ = true;
+    close();
+    // Queued, so that it also ends a program whose loop has not started yet
+    // and never cuts the handler that asked for it short.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+}  // namespace qtplatform

@@ -1,0 +1,37 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace qtplatform {
+
+std::string QtFileSystem::programFolder() const {
+    if (QCoreApplication::instance() == nullptr) return std::string();
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+forms::EntryKind QtFileSystem::query(const std::string& path) const {
+    if (path.empty() || path.find('\0') != std::string::npos) return forms::EntryKind::Missing;
+    const QFileInfo info(QString::fromStdString(path));
+    if (info.isDir()) return forms::EntryKind::Folder;
+    if (info.isFile()) return forms::EntryKind::File;
+    return forms::EntryKind::Missing;  // missing, unreadable, or neither
+}
+
+void QtShell::open(const std::string& target) {
+    const QUrl url(QString::fromStdString(target), QUrl::StrictMode);
+    if (!url.isValid()) return;
+    const QString scheme = url.scheme().toLower();
+    if (scheme != "http" && scheme != "https" && scheme != "mailto") return;
+    QDesktopServices::openUrl(url);  // its answer is not looked at
+}
+
+forms::Point QtCursor::position() const {
+    const QPoint p = window_.mapFromGlobal(QCursor::pos());
+    return forms::Point{p.x(), p.y()};
+}
+
+}  // namespace qtplatform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "forms/services.h"
+
+namespace qtplatform {
+
+// The program's folder and what a path names, through QFileInfo.
+class QtFileSystem final : public forms::FileSystem {
+public:
+    std::string programFolder() const override;
+    char separator() const override { return '/'; }
+    forms::EntryKind query(const std::string& path) const override;
+};
+
+// Opens web and mail links with the desktop's handler. Nothing else opens
+// through here: a file or a program is never started by a link.
+class QtShell final : public forms::Shell {
+public:
+    void open(const std::string& target) override;
+};
+
+// The pointer in client pixels of the device window.
+class QtCursor final : public forms::Cursor {
+public:
+    explicit QtCursor(const QWidget& window) : window_(window) {}
+    forms::Point position() const override;
+
+private:
+    const QWidget& window_;
+};
+
+}  // namespace qtplatform

@@ -1,0 +1,33 @@
+#include "platform/qt/qt_system_time.h"
+
+#include <QTime>
+
+namespace qtplatform {
+
+forms::TimeOfDay QtSystemTime::now() const {
+    const QTime t = QTime::currentTime();
+    return forms::TimeOfDay{t.hour(), t.minute(), t.second()};
+}
+
+std::optional<std::time_t> sameDayAt(std::time_t now, forms::TimeOfDay t) {
+    std::tm day{};
+    if (localtime_r(&now, &day) == nullptr) return std::nullopt;
+    day.tm_hour = t.hour;
+    day.tm_min = t.minute;
+    day.tm_sec = t.second;
+    day.tm_isdst = -1;  // whatever holds on that day at that time
+    const std::time_t moment = std::mktime(&day);
+    if (moment == static_cast<std::time_t>(-1)) return std::nullopt;
+    return moment;
+}
+
+bool QtSystemTime::trySetTimeOfDay(forms::TimeOfDay t) {
+    timespec current{};
+    if (clock_gettime(CLOCK_REALTIME, &current) != 0) return false;
+    const auto moment = sameDayAt(current.tv_sec, t);
+    if (!moment) return false;
+    const timespec wanted{*moment, 0};
+    return clock_settime(CLOCK_REALTIME, &wanted) == 0;
+}
+
+}  // namespace qtplatform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <ctime>
+#include <optional>
+
+#include "forms/device_clock.h"
+
+namespace qtplatform {
+
+// The system's local time of day. Setting it asks the operating system for
+// the new time of day on today's date; without the right to set the clock the
+// request is refused and the device keeps its own offset instead.
+class QtSystemTime final : public forms::SystemTime {
+public:
+    forms::TimeOfDay now() const override;
+    bool trySetTimeOfDay(forms::TimeOfDay t) override;
+};
+
+// The moment of the local day of `now` at the time of day t; none when the
+// calendar cannot be worked out. A time that a daylight-saving change skips
+// falls where the C library puts it.
+std::optional<std::time_t> sameDayAt(std::time_t now, forms::TimeOfDay t);
+
+}  // namespace qtplatform

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <QWindow>
+#include <set>
+
+#include "dialogs/secondary_windows_qt.h"
+#include "dialogs/window_helpers.h"
+#include "tests/dialogs/fake_device_link.h"
+
+namespace {
+
+class Instructions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        windows.showInstructions();
+        viewer = windows.instructions();
+        ASSERT_NE(viewer, nullptr);
+        window = viewer->windowHandle();
+        ASSERT_NE(window, nullptr);
+        QCoreApplication::processEvents();  // the Tab sent on opening
+    }
+
+    QLabel* number() { return viewer->findChild<QLabel*>("Label1"); }
+    QWidget* page() { return viewer->findChild<QWidget*>("Picture1"); }
+    int current() { return viewer->currentPage(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(viewer, k, m); }
+    void goTo(int n) {
+        while (current() != n) viewer->DoNextPage();
+    }
+
+    // Pointer events as the window system delivers them: to whatever lies
+    // under the pointer, the pressed widget keeping the mouse until release.
+    void press(Qt::MouseButton b, QPoint p) { QTest::mousePress(window, b, {}, p); }
+    void release(Qt::MouseButton b, QPoint p) { QTest::mouseRelease(window, b, {}, p); }
+    void moveTo(QPoint p) { QTest::mouseMove(window, p); }
+
+    fakes::FakeDeviceLink link;
+    dialogs::SecondaryWindowsQt windows{link};
+    dialogs::Form4* viewer = nullptr;
+    QWindow* window = nullptr;
+};
+
+TEST_F(Instructions, OpensOnTheFirstPageWithoutANumber) {
+    EXPECT_EQ(current(), 1);
+    EXPECT_EQ(viewer->pageCount(), 9);
+    EXPECT_FALSE(number()->isVisible());
+    EXPECT_EQ(viewer->size(), QSize(413, 250));
+    EXPECT_TRUE(viewer->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(current(), 2);
+    EXPECT_TRUE(number()->isVisible());
+    EXPECT_EQ(number()->text(), "2");
+    EXPECT_EQ(number()->geometry().right(), 406);  // the top right corner, over the page
+    EXPECT_EQ(number()->y(), 4);
+    EXPECT_TRUE(number()->font().bold());
+}
+
+TEST_F(Instructions, PagesWrapRoundBothWays) {
+    key(Qt::Key_End);
+    ASSERT_EQ(current(), 9);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(current(), 1);
+    EXPECT_FALSE(number()->isVisible());
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(current(), 9);
+    EXPECT_TRUE(number()->isVisible());
+    EXPECT_EQ(number()->text(), "9");
+}
+
+TEST_F(Instructions, HomeAndEndActOnlyAwayFromTheirPage) {
+    goTo(5);
+    key(Qt::Key_Home);
+    EXPECT_EQ(current(), 1);
+    EXPECT_FALSE(number()->isVisible());
+    key(Qt::Key_Home);
+    EXPECT_EQ(current(), 1);
+    goTo(3);
+    key(Qt::Key_End);
+    EXPECT_EQ(current(), 9);
+    key(Qt::Key_End);
+    EXPECT_EQ(current(), 9);
+    EXPECT_EQ(number()->text(), "9");
+}
+
+TEST_F(Instructions, KeysOfTheKeyTable) {
+    for (Qt::Key k : {Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Right, Qt::Key_Down}) {
+        const int before = current();
+        key(k);
+        EXPECT_EQ(current(), before % 9 + 1) << k;
+    }
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(current(), 6);
+    for (Qt::Key k : {Qt::Key_PageUp, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Up}) {
+        const int before = current();
+        key(k);
+        EXPECT_EQ(current(), before - 1) << k;
+    }
+    for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_A, Qt::Key_1, Qt::Key_F1, Qt::Key_Insert}) key(k);
+    EXPECT_EQ(current(), 2);
+    EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(Instructions, EscClosesAndTheNextOpeningStartsAtPageOne) {
+    goTo(4);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windows.instructions(), nullptr);
+    windows.showInstructions();
+    ASSERT_NE(windows.instructions(), nullptr);
+    EXPECT_EQ(windows.instructions()->currentPage(), 1);
+}
+
+TEST_F(Instructions, AClickTurnsAndADragMovesWithoutTurning) {
+    const QPoint start = viewer->pos();
+    press(Qt::LeftButton, {100, 100});
+    release(Qt::LeftButton, {100, 100});
+    EXPECT_EQ(current(), 2);
+    EXPECT_EQ(viewer->pos(), start);
+
+    press(Qt::LeftButton, {100, 100});
+    moveTo({140, 120});
+    EXPECT_EQ(viewer->pos(), start + QPoint(40, 20));  // the pressed point stays under the pointer
+    moveTo({110, 105});
+    EXPECT_EQ(viewer->pos(), start + QPoint(50, 25));
+    release(Qt::LeftButton, {100, 100});
+    EXPECT_EQ(current(), 2);
+
+    // A drag that ends where it began counts as a click.
+    const QPoint moved = viewer->pos();
+    press(Qt::LeftButton, {100, 100});
+    moveTo({130, 100});
+    EXPECT_EQ(viewer->pos(), moved + QPoint(30, 0));
+    moveTo({70, 100});
+    EXPECT_EQ(viewer->pos(), moved);
+    release(Qt::LeftButton, {100, 100});
+    EXPECT_EQ(current(), 3);
+}
+
+TEST_F(Instructions, ARightClickTurnsBackEvenDuringADrag) {
+    goTo(4);
+    press(Qt::RightButton, {50, 50});
+    release(Qt::RightButton, {50, 50});
+    EXPECT_EQ(current(), 3);
+
+    const QPoint start = viewer->pos();
+    press(Qt::LeftButton, {100, 100});
+    moveTo({120, 100});
+    ASSERT_EQ(viewer->pos(), start + QPoint(20, 0));
+    press(Qt::RightButton, {100, 100});
+    moveTo({150, 130});  // both buttons held: the window stays
+    EXPECT_EQ(viewer->pos(), start + QPoint(20, 0));
+    release(Qt::RightButton, {150, 130});
+    EXPECT_EQ(current(), 2);
+    moveTo({110, 100});  // the drag goes on
+    EXPECT_EQ(viewer->pos(), start + QPoint(30, 0));
+    release(Qt::LeftButton, {100, 100});
+    EXPECT_EQ(current(), 2);
+
+    press(Qt::MiddleButton, {60, 60});
+    release(Qt::MiddleButton, {60, 60});
+    EXPECT_EQ(current(), 2);
+}
+
+TEST_F(Instructions, ADoubleClickTurnsOnePage) {
+    QTest::mouseDClick(window, Qt::LeftButton, {}, {80, 80});
+    EXPECT_EQ(current(), 2);
+    press(Qt::LeftButton, {80, 80});
+    release(Qt::LeftButton, {80, 80});
+    EXPECT_EQ(current(), 3);
+}
+
+TEST_F(Instructions, APressOnThePageNumberNeitherDragsNorTurns) {
+    viewer->DoNextPage();
+    const QPoint onNumber = number()->geometry().center();
+    const QPoint start = viewer->pos();
+    press(Qt::LeftButton, onNumber);
+    moveTo(onNumber + QPoint(-30, 20));
+    release(Qt::LeftButton, onNumber + QPoint(-30, 20));
+    EXPECT_EQ(current(), 2);
+    EXPECT_EQ(viewer->pos(), start);
+    press(Qt::RightButton, onNumber);
+    release(Qt::RightButton, onNumber);
+    EXPECT_EQ(current(), 2);
+}
+
+// Each page is drawn, and each is a page of its own.
+TEST_F(Instructions, EveryPageShowsItsOwnPicture) {
+    std::set<QByteArray> seen;
+    for (int n = 1; n <= 9; ++n) {
+        goTo(n);
+        const QImage shot = page()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int ink = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qGray(shot.pixel(x, y)) < 128) ++ink;
+        EXPECT_GT(ink, 1500) << "page " << n;
+        seen.insert(QByteArray(reinterpret_cast<const char*>(shot.constBits()), shot.sizeInBytes()));
+    }
+    EXPECT_EQ(seen.size(), 9u);
+}
+
+TEST_F(Instructions, OnTopByTheMenuAndAtTheFirstStart) {
+    EXPECT_FALSE(dialogs::staysOnTop(viewer));
+    const WId native = viewer->winId();
+    const QPoint at = viewer->pos();
+    windows.makeInstructionsTopmost();
+    EXPECT_TRUE(dialogs::staysOnTop(viewer));
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->winId(), native);
+    EXPECT_EQ(viewer->pos(), at);
+
+    viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    link.alwaysOnTop = true;
+    windows.showInstructions();
+    EXPECT_TRUE(dialogs::staysOnTop(windows.instructions()));
+}
+
+}  // namespace

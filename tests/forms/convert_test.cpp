@@ -1,0 +1,83 @@
+#include "forms/convert.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using namespace forms;
+
+TEST(Convert, RoundsHalvesToEven) {
+    EXPECT_EQ(roundHalfEven(1237.5), 1238);
+    EXPECT_EQ(roundHalfEven(1236.5), 1236);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(-3.5), -4);
+    EXPECT_EQ(roundHalfEven(0.49999999), 0);
+    EXPECT_EQ(roundHalfEven(517.5), 518);
+}
+
+TEST(Convert, OnlyPlainDecimalNumbersConvert) {
+    EXPECT_EQ(parseNumber(" 42 "), 42.0);
+    EXPECT_EQ(parseNumber("-4695"), -4695.0);
+    EXPECT_EQ(parseNumber("1.5e3"), 1500.0);
+    EXPECT_EQ(parseNumber("+.5"), 0.5);
+    for (const char* bad : {"", "   ", "abc", "12abc", "1,5", "0x10", "inf", "nan", "1e", "--1", "1e999", "1 2", "-"})
+        EXPECT_EQ(parseNumber(bad), std::nullopt) << bad;
+    EXPECT_EQ(parseNumber(std::string("7\0", 2)), std::nullopt);
+}
+
+TEST(Convert, WholeNumbersRoundAndStayInTheirType) {
+    EXPECT_EQ(parseInteger("2.5"), 2);
+    EXPECT_EQ(parseInteger("3.5"), 4);
+    EXPECT_EQ(parseInteger("-32768"), -32768);
+    EXPECT_EQ(parseInteger("32767.5"), std::nullopt);  // rounds to 32768
+    EXPECT_EQ(parseInteger("40000"), std::nullopt);
+    EXPECT_EQ(parseLong("2147483647"), 2147483647);
+    EXPECT_EQ(parseLong("2147483648"), std::nullopt);
+    EXPECT_EQ(toInteger("garbage", 300), 300);
+    EXPECT_EQ(toLong("", -1), -1);
+}
+
+TEST(Convert, BooleansAreTrueFalseOrNumbers) {
+    EXPECT_EQ(parseBoolean("True"), true);
+    EXPECT_EQ(parseBoolean("FALSE"), false);
+    EXPECT_EQ(parseBoolean(" true "), true);
+    EXPECT_EQ(parseBoolean("-1"), true);
+    EXPECT_EQ(parseBoolean("0"), false);
+    EXPECT_EQ(parseBoolean("maybe"), std::nullopt);
+    EXPECT_EQ(parseBoolean(""), std::nullopt);
+    EXPECT_TRUE(toBoolean("maybe", true));
+    EXPECT_FALSE(toBoolean("yes", false));
+}
+
+TEST(Convert, SinglesOutsideTheirRangeReadAsTheDefault) {
+    EXPECT_EQ(toSingle("-330", 0), -330.0f);
+    EXPECT_EQ(toSingle("1e40", -44), -44.0f);
+    EXPECT_EQ(toSingle("-1e39", -44), -44.0f);
+    EXPECT_EQ(toSingle("abc", -44), -44.0f);
+    EXPECT_EQ(toDouble("1e40", 0), 1e40);
+}
+
+TEST(Convert, StoredTextForms) {
+    EXPECT_EQ(booleanText(true), "True");
+    EXPECT_EQ(booleanText(false), "False");
+    EXPECT_EQ(numberText(-45), "-45");
+    EXPECT_EQ(numberText(300), "300");
+    // Window positions: whole numbers in plain digits, never an exponent.
+    EXPECT_EQ(singleText(-330.0f), "-330");
+    EXPECT_EQ(singleText(-45.0f), "-45");
+    EXPECT_EQ(singleText(300000.0f), "300000");
+    EXPECT_EQ(singleText(-0.0f), "0");
+    EXPECT_EQ(singleText(1237.5f), "1237.5");
+}
+
+TEST(Convert, SingleTextReadsBackExactly) {
+    for (float v : {0.1f, -2.75f, 1e-7f, 3.0e38f, 16777217.0f, -4695.0f, 12345.678f}) {
+        const std::string text = singleText(v);
+        EXPECT_EQ(toSingle(text, std::nanf("")), v) << text;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+#include "platform/qt/device_widget.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTest>
+#include <QToolTip>
+#include <QWindow>
+#include <string>
+#include <vector>
+
+#include "tests/support/engine_fixture.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Records what reaches the pictures and the keys.
+class Recorder : public forms::MouseHandler, public forms::KeyHandler {
+public:
+    void mouseDown(forms::PictureElement& e, const forms::MouseArgs& a) override { log("down", e, a); }
+    void mouseMove(forms::PictureElement& e, const forms::MouseArgs& a) override {
+        if (a.button != 0) log("move", e, a);  // hover moves are many; only held ones count here
+    }
+    void mouseUp(forms::PictureElement& e, const forms::MouseArgs& a) override { log("up", e, a); }
+    void dblClick(forms::PictureElement& e) override { events.push_back("dbl " + e.label()); }
+    void keyDown(int16_t code, int16_t shift) override {
+        events.push_back("keyDown " + std::to_string(code) + " " + std::to_string(shift));
+    }
+    void keyUp(int16_t code, int16_t shift) override {
+        events.push_back("keyUp " + std::to_string(code) + " " + std::to_string(shift));
+    }
+    Strings events;
+
+private:
+    void log(const char* what, const forms::PictureElement& e, const forms::MouseArgs& a) {
+        events.push_back(std::string(what) + " " + e.label() + " b" + std::to_string(a.button) + " " +
+                         std::to_string(static_cast<int>(a.x)) + "," + std::to_string(static_cast<int>(a.y)));
+    }
+};
+
+// The widget with its paints counted.
+class CountingWidget : public qtplatform::DeviceWidget {
+public:
+    using DeviceWidget::DeviceWidget;
+    int paints = 0;
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        ++paints;
+        painted += e->region();
+        DeviceWidget::paintEvent(e);
+    }
+};
+
+class DeviceWidgetTest : public ::testing::Test {
+protected:
+    fakes::EngineRig rig;
+    engine::DeviceEngine& d = rig.device;
+    qtplatform::PictureRenderer renderer{1.0};
+    CountingWidget widget{renderer};
+    Recorder recorder;
+    int closes = 0;
+
+    void SetUp() override {
+        widget.attach(d.scene(), recorder, recorder, [this] { ++closes; });
+    }
+    void TearDown() override { widget.QWidget::hide(); }
+
+    void showAndSettle() {
+        widget.QWidget::show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+        settle();
+    }
+    void settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        widget.paints = 0;
+        widget.painted = QRegion();
+    }
+    QImage pixmapImage(const forms::PictureElement* e) {
+        return renderer.pixmap(*e->picture()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    QImage grab() { return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+    QRect rectOf(const forms::PictureElement* e) {
+        const forms::Rect r = e->rect();
+        return QRect(r.x, r.y, r.width, r.height);
+    }
+};
+
+TEST_F(DeviceWidgetTest, IsTheFramelessDeviceWindow) {
+    EXPECT_EQ(widget.size(), QSize(333, 198));
+    EXPECT_TRUE(widget.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(widget.isWindow());
+    EXPECT_EQ(widget.windowTitle(), "Drellok");
+    EXPECT_FALSE(widget.windowIcon().isNull());
+}
+
+TEST_F(DeviceWidgetTest, PaintsTheShownPicturesBottomToTop) {
+    // Treasure lies on the bare case: what is painted there is the case with
+    // the treasure over it, and the case alone once it is hidden.
+    const QRect spot = rectOf(d.Treasure);
+    QImage caseOnly = pixmapImage(d.FrontCase).copy(spot);
+    QImage withTreasure = caseOnly.copy();
+    {
+        QPainter p(&withTreasure);
+        p.drawImage(0, 0, pixmapImage(d.Treasure));
+    }
+    ASSERT_TRUE(d.Treasure->visible());
+    EXPECT_EQ(grab().copy(spot), withTreasure);
+    d.Treasure->hide();
+    EXPECT_EQ(grab().copy(spot), caseOnly);
+}
+
+TEST_F(DeviceWidgetTest, BackCoversEverything) {
+    d.SetStartValues();  // moves the back onto the front
+    // The back is painted last, over everything else.
+    QImage expected = grab();
+    d.BackCase->show();
+    {
+        QPainter p(&expected);
+        p.drawImage(0, 0, pixmapImage(d.BackCase));
+    }
+    EXPECT_EQ(grab(), expected);
+}
+
+TEST_F(DeviceWidgetTest, HiddenStoresAndEmptyHotZonesPaintNothing) {
+    // Hot zones without a look yet and every store: the picture is the case's.
+    fakes::EngineRig bare;  // looks given, but every button released
+    bare.device.GameAButton->setPicture(nullptr);
+    qtplatform::PictureRenderer r{1.0};
+    qtplatform::DeviceWidget w{r};
+    w.attach(bare.device.scene(), recorder, recorder, {});
+    const QRect zone = rectOf(bare.device.GameAButton);
+    const QImage front =
+        r.pixmap(*bare.device.FrontCase->picture()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(w.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied).copy(zone), front.copy(zone));
+}
+
+TEST_F(DeviceWidgetTest, RepaintsOnlyWhatChanged) {
+    showAndSettle();
+    // A clock tick in the same second, and a flush with nothing changed: no paint.
+    rig.clock.set(10, 20, 30);
+    d.Timer1_Timer();
+    widget.flushDirty();
+    settle();
+    d.Timer1_Timer();
+    widget.flushDirty();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widget.paints, 0);
+
+    d.Treasure->hide();
+    widget.flushDirty();
+    QCoreApplication::processEvents();
+    EXPECT_GE(widget.paints, 1);
+    EXPECT_EQ(widget.painted, QRegion(rectOf(d.Treasure)));
+    EXPECT_FALSE(d.scene().hasDirty());
+}
+
+TEST_F(DeviceWidgetTest, MouseReachesThePictureThatTookThePress) {
+    // Case corner, then a drag across the treasure: every event goes to the case.
+    QTest::mousePress(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 3));
+    QTest::mouseMove(&widget, QPoint(220, 130));
+    QTest::mouseRelease(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(220, 130));
+    EXPECT_EQ(recorder.events,
+              (Strings{"down FrontCase b1 30,45", "move FrontCase b1 3300,1950", "up FrontCase b1 3300,1950"}));
+}
+
+TEST_F(DeviceWidgetTest, DoubleClickArrivesAsPressReleaseDoubleClickRelease) {
+    widget.QWidget::show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    QTest::mouseDClick(widget.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(220, 130));
+    EXPECT_EQ(recorder.events,
+              (Strings{"down Treasure b1 90,60", "up Treasure b1 90,60", "dbl Treasure", "up Treasure b1 90,60"}));
+}
+
+TEST_F(DeviceWidgetTest, ButtonsLostToAPopupAreForgotten) {
+    // A right press opens a menu that takes its release; the next left press
+    // must reach the picture under the pointer, not the one of the old press.
+    QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, QPoint(220, 130));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 3), widget.mapToGlobal(QPointF(2, 3)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+    QTest::mousePress(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 3));
+    QTest::mouseRelease(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 3));
+    EXPECT_EQ(recorder.events, (Strings{"down Treasure b2 90,60", "down FrontCase b1 30,45", "up FrontCase b1 30,45"}));
+}
+
+TEST_F(DeviceWidgetTest, KeysGoToTheDeviceAsVirtualKeys) {
+    QTest::keyPress(&widget, Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyRelease(&widget, Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyPress(&widget, Qt::Key_1);
+    QTest::keyRelease(&widget, Qt::Key_1);
+    QTest::keyClick(&widget, Qt::Key_Tab);  // a device key, not a focus move
+    QTest::keyClick(&widget, Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_EQ(recorder.events, (Strings{"keyDown 97 0", "keyUp 97 0", "keyDown 49 0", "keyUp 49 0", "keyDown 9 0",
+                                        "keyUp 9 0", "keyDown 16 1", "keyDown 83 1", "keyUp 83 1", "keyUp 16 0"}));
+}
+
+TEST_F(DeviceWidgetTest, AutoRepeatGivesKeyDownsOnly) {
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), false);
+    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    QKeyEvent repeatDown(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), false);
+    for (QKeyEvent* e : {&down, &repeatUp, &repeatDown, &up}) QApplication::sendEvent(&widget, e);
+    EXPECT_EQ(recorder.events, (Strings{"keyDown 37 0", "keyDown 37 0", "keyUp 37 0"}));
+}
+
+TEST_F(DeviceWidgetTest, ToolTipIsTheTopmostShownEnabledPictures) {
+    showAndSettle();
+    auto tipAt = [&](QPoint p) {
+        QHelpEvent help(QEvent::ToolTip, p, widget.mapToGlobal(p));
+        QApplication::sendEvent(&widget, &help);
+        return help.isAccepted() ? QToolTip::text().toStdString() : std::string();
+    };
+    EXPECT_EQ(tipAt(QPoint(220, 130)), "Treasure");
+    EXPECT_EQ(tipAt(QPoint(285, 27)), "GAME A");
+    EXPECT_EQ(tipAt(QPoint(2, 3)), "");  // the case has none
+    d.Treasure->hide();
+    EXPECT_EQ(tipAt(QPoint(220, 130)), "");
+    QToolTip::hideText();
+}
+
+TEST_F(DeviceWidgetTest, PositionIsReportedAsTheFramedWindowsEdges) {
+    widget.setLeft(-44);
+    widget.setTop(-336);
+    EXPECT_FLOAT_EQ(widget.left(), -45);
+    EXPECT_FLOAT_EQ(widget.top(), -330);
+    EXPECT_EQ(widget.geometry().topLeft(), QPoint(0, 0));
+    widget.setLeft(1500);
+    widget.setTop(-3000);
+    EXPECT_EQ(widget.geometry().topLeft(), QPoint(103, -178));
+    EXPECT_FLOAT_EQ(widget.left(), 1500);
+    EXPECT_FLOAT_EQ(widget.top(), -3000);
+}
+
+TEST_F(DeviceWidgetTest, StayOnTopChangesTheZOrderOnly) {
+    showAndSettle();
+    widget.move(40, 50);
+    QWindow* native = widget.windowHandle();
+    ASSERT_NE(native, nullptr);
+    widget.setStayOnTop(true);
+    EXPECT_EQ(widget.windowHandle(), native);
+    EXPECT_TRUE(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(widget.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(widget.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(widget.isVisible());
+    EXPECT_EQ(widget.pos(), QPoint(40, 50));
+
+    widget.hide();
+    widget.setStayOnTop(false);
+    EXPECT_FALSE(widget.isVisible());  // a hidden window stays hidden
+    EXPECT_FALSE(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(widget.windowHandle(), native);
+}
+
+TEST_F(DeviceWidgetTest, RegionOfTheWholeClientAreaCutsNothing) {
+    widget.setRegion(forms::Rect{3, 22, 333, 198});
+    EXPECT_TRUE(widget.mask().isEmpty());
+    widget.setRegion(forms::Rect{3, 22, 100, 50});
+    EXPECT_EQ(widget.mask(), QRegion(0, 0, 100, 50));
+}
+
+TEST_F(DeviceWidgetTest, WindowSystemCloseAsksTheDeviceOnceAndQuitIsNoSecondAsk) {
+    showAndSettle();
+    widget.close();
+    EXPECT_EQ(closes, 1);
+    widget.QWidget::show();
+    widget.quit();
+    EXPECT_FALSE(widget.isVisible());
+    EXPECT_EQ(closes, 1);
+    QCoreApplication::removePostedEvents(QCoreApplication::instance());  // the queued quit
+}
+
+}  // namespace

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "forms/menu.h"
+#include "platform/qt/picture_renderer.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_popup_menu.h"
+#include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_system_time.h"
+#include "platform/qt/qt_timer.h"
+#include "platform/qt/qt_tray_icon.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// ---- Timer1 ------------------------------------------------------------------
+
+TEST(QtTimerTest, IntervalZeroOrLessStopsIt) {
+    qtplatform::QtTimer timer;
+    EXPECT_FALSE(timer.isActive());
+    timer.setInterval(50);
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 50);
+    timer.setInterval(0);
+    EXPECT_FALSE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 0);
+    timer.setInterval(-5);
+    EXPECT_FALSE(timer.isActive());
+}
+
+TEST(QtTimerTest, TicksCallTheDevice) {
+    qtplatform::QtTimer timer;
+    int ticks = 0;
+    timer.setOnTick([&] {
+        if (++ticks == 3) timer.setInterval(0);  // as the program's end does from a tick
+    });
+    timer.setInterval(1);
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 3, 5000);
+    QTest::qWait(20);
+    EXPECT_EQ(ticks, 3);
+}
+
+// ---- Tray icon ----------------------------------------------------------------
+
+TEST(QtTrayIconTest, WithoutATrayHostAddingAndRemovingNeverFails) {
+    qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
+    tray.add("Drellok");
+    EXPECT_TRUE(tray.isAdded());
+    EXPECT_EQ(tray.toolTip(), "Drellok");
+    tray.add("Drellok");  // again: still the one icon
+    tray.remove();
+    EXPECT_FALSE(tray.isAdded());
+    tray.remove();
+}
+
+TEST(QtTrayIconTest, ActivationsBecomeTheDevicesTrayMessages) {
+    qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
+    std::vector<int32_t> messages;
+    tray.setOnMessage([&](int32_t m) { messages.push_back(m); });
+    for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Context,
+                        QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown})
+        tray.activate(reason);
+    EXPECT_EQ(messages, (std::vector<int32_t>{0x203, 0x205}));
+}
+
+// ---- Popup menu ---------------------------------------------------------------------
+
+class PopupMenuTest : public ::testing::Test {
+protected:
+    forms::Menu menu{"PopupMenu"};
+    forms::MenuItem& hide = menu.addCheck("mHide", "&Hide");
+    forms::MenuItem& back = menu.addCheck("mBack", "&Back");
+    forms::MenuItem& sep = menu.addSeparator("mSep0");
+    forms::MenuItem& exit = menu.addCommand("mExit", "&Exit");
+    qtplatform::QtPopupMenu host;
+
+    // Acts on the menu once it is up.
+    void whenOpen(std::function<void(QMenu*)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(popup, nullptr);
+            act(popup);
+        });
+    }
+};
+
+TEST_F(PopupMenuTest, BuildsCaptionsChecksAndSeparators) {
+    back.checked = true;
+    auto qmenu = qtplatform::QtPopupMenu::build(menu, nullptr);
+    const QList<QAction*> actions = qmenu->actions();
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_EQ(actions[0]->text(), "&Hide");
+    EXPECT_TRUE(actions[0]->isCheckable());
+    EXPECT_FALSE(actions[0]->isChecked());
+    EXPECT_TRUE(actions[1]->isChecked());
+    EXPECT_TRUE(actions[2]->isSeparator());
+    EXPECT_FALSE(actions[3]->isCheckable());
+    EXPECT_EQ(actions[3]->text(), "&Exit");
+}
+
+TEST_F(PopupMenuTest, AccessKeyChoosesTheItem) {
+    whenOpen([](QMenu* popup) { QTest::keyClick(popup, Qt::Key_B); });
+    EXPECT_EQ(host.popup(menu), &back);
+}
+
+TEST_F(PopupMenuTest, RightButtonChoosesToo) {
+    whenOpen([](QMenu* popup) {
+        QAction* exitAction = popup->actions().at(3);
+        const QPoint at = popup->actionGeometry(exitAction).center();
+        QTest::mouseMove(popup, at);
+        QTest::mousePress(popup, Qt::RightButton, Qt::NoModifier, at);
+        QTest::mouseRelease(popup, Qt::RightButton, Qt::NoModifier, at);
+    });
+    EXPECT_EQ(host.popup(menu), &exit);
+}
+
+TEST_F(PopupMenuTest, ClosedWithoutChoiceChoosesNothingAndOneMenuAtATime) {
+    forms::MenuItem* nested = &hide;
+    whenOpen([&](QMenu* popup) {
+        nested = host.popup(menu);  // a second menu while this one is up
+        QTest::keyClick(popup, Qt::Key_Escape);
+    });
+    EXPECT_EQ(host.popup(menu), nullptr);
+    EXPECT_EQ(nested, nullptr);
+}
+
+// ---- Sound -----------------------------------------------------------------------------
+
+TEST(QtSoundPlayerTest, FilesThatCannotPlayPlayNothing) {
+    QTemporaryDir dir;
+    const QString garbage = dir.path() + "/Beep9.wav";
+    QFile f(garbage);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("RIFF? not really");
+    f.close();
+    qtplatform::QtSoundPlayer player;
+    player.play((dir.path() + "/missing.wav").toStdString());
+    player.play(garbage.toStdString());
+    player.play("");
+    player.play(garbage.toStdString());
+    QTest::qWait(50);  // whatever loading does meanwhile must not fail either
+    player.play(garbage.toStdString());
+    SUCCEED();
+}
+
+// ---- Files, links, cursor ---------------------------------------------------------------
+
+TEST(QtFileSystemTest, TellsFilesFromFoldersAndEverythingElseIsMissing) {
+    qtplatform::QtFileSystem files;
+    QTemporaryDir dir;
+    QFile f(dir.path() + "/Beep0.wav");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Beep1.wav"));
+    EXPECT_EQ(files.query((dir.path() + "/Beep0.wav").toStdString()), forms::EntryKind::File);
+    EXPECT_EQ(files.query((dir.path() + "/Beep1.wav").toStdString()), forms::EntryKind::Folder);
+    EXPECT_EQ(files.query((dir.path() + "/Beep2.wav").toStdString()), forms::EntryKind::Missing);
+    EXPECT_EQ(files.query(""), forms::EntryKind::Missing);
+    EXPECT_EQ(files.query(std::string("/tmp\0/x", 7)), forms::EntryKind::Missing);
+    EXPECT_EQ(files.programFolder(), QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_EQ(files.separator(), '/');
+}
+
+// Catches what the shell would open.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    Strings opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
+};
+
+TEST(QtShellTest, OpensWebAndMailLinksOnly) {
+    LinkCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
+        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    qtplatform::QtShell shell;
+    for (const char* link : {"https://example.org/drellok", "mailto:someone@example.org", "http://example.org",
+                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url"})
+        shell.open(link);
+    for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
+        QDesktopServices::unsetUrlHandler(scheme);
+    EXPECT_EQ(catcher.opened,
+              (Strings{"https://example.org/drellok", "mailto:someone@example.org", "http://example.org"}));
+}
+
+TEST(QtCursorTest, PointerInClientPixelsOfTheWindow) {
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.resize(333, 198);
+    window.move(100, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCursor::setPos(window.mapToGlobal(QPoint(0, 0)) + QPoint(17, 9));
+    qtplatform::QtCursor cursor(window);
+    EXPECT_EQ(cursor.position(), (forms::Point{17, 9}));
+}
+
+// ---- System time ---------------------------------------------------------------------------
+
+class SystemTimeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* tz = std::getenv("TZ");
+        savedTz_ = tz ? std::optional<std::string>(tz) : std::nullopt;
+    }
+    void TearDown() override {
+        if (savedTz_)
+            setenv("TZ", savedTz_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    static void zone(const char* tz) {
+        setenv("TZ", tz, 1);
+        tzset();
+    }
+
+private:
+    std::optional<std::string> savedTz_;
+};
+
+// Only the arithmetic is tested: no test ever sets this machine's clock.
+TEST_F(SystemTimeTest, SameDayKeepsTheDate) {
+    zone("UTC0");
+    const std::time_t now = 1710084600;  // 2024-03-10 15:30:00 UTC
+    EXPECT_EQ(qtplatform::sameDayAt(now, forms::TimeOfDay{8, 5, 9}), std::optional<std::time_t>(1710057909));
+    EXPECT_EQ(qtplatform::sameDayAt(now, forms::TimeOfDay{23, 59, 59}), std::optional<std::time_t>(1710115199));
+    EXPECT_EQ(qtplatform::sameDayAt(now, forms::TimeOfDay{0, 0, 0}), std::optional<std::time_t>(1710028800));
+}
+
+TEST_F(SystemTimeTest, SameDayInALocalZoneWithSummerTime) {
+    zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    const std::time_t now = 1719842400;  // 2024-07-01 16:00 local (14:00 UTC)
+    EXPECT_EQ(qtplatform::sameDayAt(now, forms::TimeOfDay{6, 0, 0}), std::optional<std::time_t>(1719806400));
+}
+
+TEST(QtSystemTimeTest, NowIsATimeOfDay) {
+    const forms::TimeOfDay t = qtplatform::QtSystemTime().now();
+    EXPECT_GE(t.hour, 0);
+    EXPECT_LE(t.hour, 23);
+    EXPECT_LE(t.minute, 59);
+    EXPECT_LE(t.second, 59);
+}
+
+}  // namespace
+
+#include "services_test.moc"

@@ -1,0 +1,53 @@
+#include "window/form1.h"
+
+namespace window {
+
+namespace {
+// Timer1's interval when the window is created: the device starts as a clock.
+constexpr int32_t kClockInterval = 50;
+}  // namespace
+
+Form1::Form1(const Form1Services& services)
+    : mHide(mPopupMenu.addCheck("mHide", "&Hide")),
+      mSound(mPopupMenu.addCheck("mSound", "&Sound")),
+      mAutoShow(mPopupMenu.addCheck("mAutoShow", "A&uto Show")),
+      mAlwaysOnTop(mPopupMenu.addCheck("mAlwaysOnTop", "Always on &Top")),
+      mBack(mPopupMenu.addCheck("mBack", "&Back")),
+      mSep0(mPopupMenu.addSeparator("mSep0")),
+      mOptions(mPopupMenu.addCommand("mOptions", "&Options...")),
+      mInstructions(mPopupMenu.addCommand("mInstructions", "&Instructions...")),
+      mAbout(mPopupMenu.addCommand("mAbout", "&About...")),
+      mSep1(mPopupMenu.addSeparator("mSep1")),
+      mExit(mPopupMenu.addCommand("mExit", "&Exit")),
+      services_(services),
+      device_(engine::EngineServices{services.timer, services.settings, services.clock, services.sound, services.files,
+                                     services.cursor, services.random},
+              *this) {
+    services_.timer.setInterval(kClockInterval);
+}
+
+void Form1::Timer1_Timer() {
+    if (unloaded_) return;
+    device_.Timer1_Timer();
+}
+
+void Form1::keyDown(int16_t keyCode, int16_t shift) {
+    if (unloaded_) return;
+    device_.Form_KeyDown(keyCode, shift);
+}
+
+void Form1::keyUp(int16_t keyCode, int16_t shift) {
+    if (unloaded_) return;
+    device_.Form_KeyUp(keyCode, shift);
+}
+
+void Form1::setDeviceTopmost(bool on) {
+    services_.host.setStayOnTop(on);
+}
+
+void Form1::DoCheckSpeed() {
+    if (unloaded_) return;  // the timer stays stopped once the program ends
+    device_.DoCheckSpeed();
+}
+
+}  // namespace window
