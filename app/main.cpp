@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     qtplatform::QtPopupMenu menus(&deviceWindow);
 
     window::Form1 form(
-        window::Form1Services{timer, settings, clock, sound, files, cursor, random, shell, tray, deviceWindow, menus});
+        window::Form1Services{{timer, settings, clock, sound, files, cursor, random}, shell, tray, deviceWindow, menus});
     dialogs::SecondaryWindowsQt secondaryWindows(form);
     form.setSecondaryWindows(&secondaryWindows);
 

@@ -20,10 +20,8 @@ Form1::Form1(const Form1Services& services)
       mSep1(mPopupMenu.addSeparator("mSep1")),
       mExit(mPopupMenu.addCommand("mExit", "&Exit")),
       services_(services),
-      device_(engine::EngineServices{services.timer, services.settings, services.clock, services.sound, services.files,
-                                     services.cursor, services.random},
-              *this) {
-    services_.timer.setInterval(kClockInterval);
+      device_(services.device, *this) {
+    services_.device.timer.setInterval(kClockInterval);
 }
 
 void Form1::Timer1_Timer() {

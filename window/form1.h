@@ -16,13 +16,7 @@ namespace window {
 
 // The services the device window runs on.
 struct Form1Services {
-    forms::Timer& timer;
-    forms::SettingsStore& settings;
-    forms::Clock& clock;
-    forms::SoundPlayer& sound;
-    forms::FileSystem& files;
-    forms::Cursor& cursor;
-    forms::Random& random;
+    engine::EngineServices device;  // what the device itself runs on
     forms::Shell& shell;
     forms::TrayIcon& tray;
     forms::WindowHost& host;
@@ -100,7 +94,7 @@ public:
     void setAlwaysOnTopChecked(bool on) override { mAlwaysOnTop.checked = on; }
     void setDeviceTopmost(bool on) override;
     void DoCheckSpeed() override;
-    forms::SettingsStore& settings() override { return services_.settings; }
+    forms::SettingsStore& settings() override { return services_.device.settings; }
     forms::Shell& shell() override { return services_.shell; }
 
     // ---- The popup menu ------------------------------------------------------

@@ -25,7 +25,7 @@ constexpr const char* kTrayTip = "Drellok";
 }  // namespace
 
 void Form1::Form_Load() {
-    forms::SettingsStore& store = services_.settings;
+    forms::SettingsStore& store = services_.device.settings;
     forms::WindowHost& host = services_.host;
     auto missing = [&store](const char* key, std::string& value) {
         value = store.get(key, kNotFound);
@@ -33,7 +33,7 @@ void Form1::Form_Load() {
     };
     std::string value;
 
-    services_.random.seed(services_.clock.now().second);
+    services_.device.random.seed(services_.device.clock.now().second);
     host.setRegion(kDeviceRegion);
     device_.SetStartValues();
 
@@ -106,7 +106,7 @@ void Form1::Form_Unload() {
     if (unloaded_) return;  // the close that ending the program causes
     unloaded_ = true;
     services_.tray.remove();
-    services_.timer.setInterval(0);
+    services_.device.timer.setInterval(0);
     if (secondary_ != nullptr) secondary_->closeAll();
     services_.host.quit();
 }

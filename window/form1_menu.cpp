@@ -14,7 +14,7 @@ constexpr int32_t kTrayRightButtonUp = 0x205;
 }  // namespace
 
 void Form1::saveSwitch(const char* key, bool on) {
-    services_.settings.write(key, forms::booleanText(on));
+    services_.device.settings.write(key, forms::booleanText(on));
 }
 
 void Form1::mHide_Click() {

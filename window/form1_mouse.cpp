@@ -55,8 +55,8 @@ void Form1::DoMouseMove(int16_t Button, int16_t, float X, float Y) {
 void Form1::DoMouseUp(int16_t Button, int16_t, float, float) {
     if (Button != forms::kLeftButton || !device_.Dragging) return;
     device_.Dragging = false;
-    services_.settings.write("Left", forms::singleText(services_.host.left()));
-    services_.settings.write("Top", forms::singleText(services_.host.top()));
+    services_.device.settings.write("Left", forms::singleText(services_.host.left()));
+    services_.device.settings.write("Top", forms::singleText(services_.host.top()));
 }
 
 void Form1::yieldToEvents() {

@@ -123,7 +123,7 @@ struct WindowRig {
     FakeMenuHost menus;
     FakeSecondaryWindows secondary;
     window::Form1 form{
-        window::Form1Services{timer, settings, clock.clock, sound, files, cursor, random, shell, tray, host, menus}};
+        window::Form1Services{{timer, settings, clock.clock, sound, files, cursor, random}, shell, tray, host, menus}};
 
     WindowRig() { form.setSecondaryWindows(&secondary); }
 
