@@ -126,8 +126,10 @@ void DeviceEngine::Logo_MouseMove(int16_t) {
 }
 
 void DeviceEngine::DoTrackButtons() {
-    const forms::Point p = services().cursor.position();
+    // The pointer matters only while a button is held with the mouse; reading
+    // it costs a round trip to the display, so an idle clock does not.
     if (PressedButton < 0) return;
+    const forms::Point p = services().cursor.position();
     PressedButton = ButtonOutside;
     for (const HotZone& zone : kZones) {
         const int16_t code = zone.code;

@@ -98,7 +98,9 @@ void DeviceWidget::forgetLostButtons(int16_t heldNow) {
 void DeviceWidget::mousePressEvent(QMouseEvent* e) {
     const int16_t button = deviceButton(e->button());
     if (!router_ || button == 0) return;
-    forgetLostButtons(deviceButtons(e->buttons()));
+    // The button going down was up before this press, whatever the router
+    // believes: its last release may have gone to a popup menu.
+    forgetLostButtons(static_cast<int16_t>(deviceButtons(e->buttons()) & ~button));
     router_->press(clientPoint(e), button, shiftState(e->modifiers()));
     flushDirty();
 }
@@ -107,7 +109,7 @@ void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // Qt sends this in place of the second press.
     const int16_t button = deviceButton(e->button());
     if (!router_ || button == 0) return;
-    forgetLostButtons(deviceButtons(e->buttons()));
+    forgetLostButtons(static_cast<int16_t>(deviceButtons(e->buttons()) & ~button));
     router_->doubleClick(clientPoint(e), button, shiftState(e->modifiers()));
     flushDirty();
 }

@@ -189,6 +189,15 @@ TEST_F(DeviceWidgetTest, ButtonsLostToAPopupAreForgotten) {
     EXPECT_EQ(recorder.events, (Strings{"down Treasure b2 90,60", "down FrontCase b1 30,45", "up FrontCase b1 30,45"}));
 }
 
+TEST_F(DeviceWidgetTest, ASecondRightPressAfterAMenuOpensItAgainWithoutAMove) {
+    // The menu took the first release and the pointer never moved: the next
+    // right press is a press all the same.
+    QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, QPoint(220, 130));
+    QTest::mousePress(&widget, Qt::RightButton, Qt::NoModifier, QPoint(220, 130));
+    QTest::mouseRelease(&widget, Qt::RightButton, Qt::NoModifier, QPoint(220, 130));
+    EXPECT_EQ(recorder.events, (Strings{"down Treasure b2 90,60", "down Treasure b2 90,60", "up Treasure b2 90,60"}));
+}
+
 TEST_F(DeviceWidgetTest, KeysGoToTheDeviceAsVirtualKeys) {
     QTest::keyPress(&widget, Qt::Key_1, Qt::KeypadModifier);
     QTest::keyRelease(&widget, Qt::Key_1, Qt::KeypadModifier);

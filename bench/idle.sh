@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# What the program costs while it idles as a clock: CPU seconds per minute and
+# peak resident memory, measured under Xvfb beside a bare Qt window with the
+# same size and tick (bench/bare_window). Prints figures; never fails on them.
+#
+#   bench/idle.sh [build-folder] [seconds]      (defaults: build 60)
+set -euo pipefail
+
+build=${1:-build}
+seconds=${2:-60}
+settle=5  # start-up work is left out: measuring begins this many seconds in
+program=$build/bin/drellok
+bare=$build/bench/bare_window
+
+for b in "$program" "$bare"; do
+    [[ -x "$b" ]] || { echo "idle.sh: $b is missing; build first (cmake --build $build)" >&2; exit 1; }
+done
+for tool in Xvfb setpriv; do
+    command -v "$tool" >/dev/null || { echo "idle.sh: $tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+child=
+cleanup() {
+    [[ -n "$child" ]] && kill "$child" 2>/dev/null && wait "$child" 2>/dev/null
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server; it writes its display number once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=
+for _ in $(seq 100); do
+    display=$(tr -dc 0-9 <"$work/display")
+    [[ -n "$display" ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; exit 1; }
+    sleep 0.1
+done
+[[ -n "$display" ]] || { echo "idle.sh: Xvfb did not start" >&2; exit 1; }
+
+clk_tck=$(getconf CLK_TCK)
+
+# CPU time (user + system) of a process in clock ticks.
+cpu_ticks() {
+    local stat fields
+    stat=$(<"/proc/$1/stat")
+    read -r -a fields <<<"${stat##*) }"  # the fields after the command name
+    echo $((fields[11] + fields[12]))
+}
+
+# measure NAME BINARY: starts it idle with a fresh HOME and no right to set
+# the clock; sets cpu_per_minute and peak_mb.
+measure() {
+    local name=$1 binary=$2 home="$work/home-$1"
+    mkdir -p "$home/.config/Vistrel Simulator" "$home/run"
+    chmod 700 "$home/run"
+    # A settled store, as after the first start: the program idles as a
+    # clock with no Instructions window open.
+    cat >"$home/.config/Vistrel Simulator/Vistrel Simulator.conf" <<'CONF'
+[Drellok]
+Alarm%20On=False
+Alarm%20Time=120000 PM
+Always%20on%20Top=False
+Auto%20Show=True
+Diver%20Speed=300
+Game%20A%20High%20Score=0
+Game%20A%20Speed=220
+Game%20B%20High%20Score=0
+Game%20B%20Speed=170
+Left=-45
+Sound=True
+Top=-330
+CONF
+    env -u DBUS_SESSION_BUS_ADDRESS -u XDG_CONFIG_HOME -u SESSION_MANAGER \
+        HOME="$home" XDG_RUNTIME_DIR="$home/run" DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
+        setpriv --inh-caps=-sys_time --bounding-set=-sys_time "$binary" >"$work/$name.log" 2>&1 </dev/null &
+    child=$!
+    sleep "$settle"
+    kill -0 "$child" 2>/dev/null || { echo "idle.sh: $name ended early:" >&2; cat "$work/$name.log" >&2; exit 1; }
+    local t0 c0 t1 c1 hwm
+    t0=$(date +%s.%N)
+    c0=$(cpu_ticks "$child")
+    sleep "$seconds"
+    c1=$(cpu_ticks "$child")
+    t1=$(date +%s.%N)
+    hwm=$(awk '/^VmHWM:/ {print $2}' "/proc/$child/status")
+    kill "$child"
+    wait "$child" 2>/dev/null || true
+    child=
+    cpu_per_minute=$(awk -v c="$((c1 - c0))" -v hz="$clk_tck" -v t0="$t0" -v t1="$t1" \
+        'BEGIN { printf "%.3f", c / hz * 60 / (t1 - t0) }')
+    peak_mb=$(awk -v kb="$hwm" 'BEGIN { printf "%.1f", kb / 1024 }')
+}
+
+echo "Idling ${seconds} s each under Xvfb :$display (after ${settle} s of start-up)..."
+measure drellok "$program"
+prog_cpu=$cpu_per_minute prog_mb=$peak_mb
+measure bare "$bare"
+bare_cpu=$cpu_per_minute bare_mb=$peak_mb
+
+printf '\n%-22s %14s %16s\n' "" "CPU s / minute" "peak resident MB"
+printf '%-22s %14s %16s\n' "drellok" "$prog_cpu" "$prog_mb"
+printf '%-22s %14s %16s\n' "bare window" "$bare_cpu" "$bare_mb"
+awk -v a="$prog_cpu" -v b="$bare_cpu" -v c="$prog_mb" -v d="$bare_mb" \
+    'BEGIN { printf "%-22s %14s %16s\n", "ratio drellok / bare", (b > 0 ? sprintf("%.2f", a / b) : "-"), (d > 0 ? sprintf("%.2f", c / d) : "-") }'
+printf '%-22s %14s %16s\n' "goal for drellok" "under 0.2" "under 45"
