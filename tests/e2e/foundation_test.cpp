@@ -51,20 +51,7 @@ TEST_F(Foundation, FirstStartShowsTheTimeInAFramelessWindowWithEveryDefaultStore
     EXPECT_TRUE(waitUntil([&] { return !windowProperty(device, "_NET_FRAME_EXTENTS").empty(); }));
     EXPECT_EQ(windowProperty(device, "_NET_FRAME_EXTENTS"), "_NET_FRAME_EXTENTS(CARDINAL) = 0, 0, 0, 0");
 
-    const std::map<std::string, std::string> defaults{
-        {"Sound", "True"},
-        {"Left", "-45"},
-        {"Top", "-330"},
-        {"Diver Speed", "300"},
-        {"Game A Speed", "220"},
-        {"Game B Speed", "170"},
-        {"Game A High Score", "0"},
-        {"Game B High Score", "0"},
-        {"Alarm Time", "120000 PM"},
-        {"Alarm On", "False"},
-        {"Always on Top", "False"},
-        {"Auto Show", "True"},
-    };
+    const auto& defaults = firstStartSettings();
     EXPECT_TRUE(waitUntil([&] { return session.settings() == defaults; }))
         << "the settings file holds:" << describe(session.settings());
 

@@ -165,6 +165,9 @@ void moveMouseTo(const std::string& window, forms::Point p);
 
 // ---- A session: one fresh HOME, the desktop and the program -------------------
 
+// Every setting as the first start writes it.
+const std::map<std::string, std::string>& firstStartSettings();
+
 class Session {
 public:
     Session();

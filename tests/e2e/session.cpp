@@ -54,7 +54,20 @@ std::string decodeValue(const std::string& raw) {
     return out;
 }
 
-const std::map<std::string, std::string>& defaultSettings() {
+
+std::string regexEscape(const std::string& text) {
+    static const std::string special = R"(\^$.|?*+()[]{})";
+    std::string out;
+    for (char c : text) {
+        if (special.find(c) != std::string::npos) out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+const std::map<std::string, std::string>& firstStartSettings() {
     static const std::map<std::string, std::string> defaults{
         {"Sound", "True"},
         {"Left", "-45"},
@@ -71,18 +84,6 @@ const std::map<std::string, std::string>& defaultSettings() {
     };
     return defaults;
 }
-
-std::string regexEscape(const std::string& text) {
-    static const std::string special = R"(\^$.|?*+()[]{})";
-    std::string out;
-    for (char c : text) {
-        if (special.find(c) != std::string::npos) out += '\\';
-        out += c;
-    }
-    return out;
-}
-
-}  // namespace
 
 // ---- Session ----------------------------------------------------------------------------
 
@@ -108,7 +109,7 @@ std::filesystem::path Session::settingsPath() const {
 }
 
 void Session::writeSettings(const std::map<std::string, std::string>& overrides) {
-    std::map<std::string, std::string> values = defaultSettings();
+    std::map<std::string, std::string> values = firstStartSettings();
     for (const auto& [k, v] : overrides) values[k] = v;
     std::filesystem::create_directories(settingsPath().parent_path());
     // Written by QSettings itself, so that the file is exactly what the
