@@ -1,12 +1,17 @@
 #include "platform/qt/qt_system_time.h"
 
-#include <QTime>
-
 namespace qtplatform {
 
 forms::TimeOfDay QtSystemTime::now() const {
-    const QTime t = QTime::currentTime();
-    return forms::TimeOfDay{t.hour(), t.minute(), t.second()};
+    timespec current{};
+    clock_gettime(CLOCK_REALTIME, &current);
+    const std::time_t utc = current.tv_sec;
+    if (utc / 60 != offsetMinute_) {
+        std::tm local{};
+        if (localtime_r(&utc, &local) != nullptr) offsetSeconds_ = local.tm_gmtoff;
+        offsetMinute_ = utc / 60;
+    }
+    return forms::TimeOfDay::fromSeconds(static_cast<int>((utc + offsetSeconds_) % 86400));
 }
 
 std::optional<std::time_t> sameDayAt(std::time_t now, forms::TimeOfDay t) {

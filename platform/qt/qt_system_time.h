@@ -14,6 +14,14 @@ class QtSystemTime final : public forms::SystemTime {
 public:
     forms::TimeOfDay now() const override;
     bool trySetTimeOfDay(forms::TimeOfDay t) override;
+
+private:
+    // The local zone's offset from UTC, looked up again at each new minute:
+    // the clock is read on every tick, and a full local-time conversion asks
+    // the file system for the zone each time. Zone changes (summer time)
+    // happen on whole minutes, so nothing is missed.
+    mutable std::time_t offsetMinute_ = -1;
+    mutable long offsetSeconds_ = 0;
 };
 
 // The moment of the local day of `now` at the time of day t; none when the

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTime>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -249,12 +250,15 @@ TEST_F(SystemTimeTest, SameDayInALocalZoneWithSummerTime) {
     EXPECT_EQ(qtplatform::sameDayAt(now, forms::TimeOfDay{6, 0, 0}), std::optional<std::time_t>(1719806400));
 }
 
-TEST(QtSystemTimeTest, NowIsATimeOfDay) {
-    const forms::TimeOfDay t = qtplatform::QtSystemTime().now();
-    EXPECT_GE(t.hour, 0);
-    EXPECT_LE(t.hour, 23);
-    EXPECT_LE(t.minute, 59);
-    EXPECT_LE(t.second, 59);
+TEST_F(SystemTimeTest, NowIsTheLocalTimeOfDayInAnyZone) {
+    // Zones on both sides of UTC, one off by a part of an hour.
+    for (const char* tz : {"UTC0", "CET-1CEST,M3.5.0,M10.5.0/3", "NST3:30", "<+1245>-12:45"}) {
+        zone(tz);
+        const int expected = QTime::currentTime().msecsSinceStartOfDay() / 1000;
+        const int got = qtplatform::QtSystemTime().now().toSeconds();
+        const int diff = std::abs(got - expected);
+        EXPECT_LE(std::min(diff, 86400 - diff), 1) << tz;
+    }
 }
 
 }  // namespace
