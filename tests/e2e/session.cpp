@@ -54,7 +54,6 @@ std::string decodeValue(const std::string& raw) {
     return out;
 }
 
-
 std::string regexEscape(const std::string& text) {
     static const std::string special = R"(\^$.|?*+()[]{})";
     std::string out;

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTime>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 #include <QUrl>
 #include <cstdlib>
