@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
     qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
     qtplatform::QtPopupMenu menus(&deviceWindow);
 
-    window::Form1 form(
-        window::Form1Services{{timer, settings, clock, sound, files, cursor, random}, shell, tray, deviceWindow, menus});
+    window::Form1 form(window::Form1Services{
+        {timer, settings, clock, sound, files, cursor, random}, shell, tray, deviceWindow, menus});
     dialogs::SecondaryWindowsQt secondaryWindows(form);
     form.setSecondaryWindows(&secondaryWindows);
 

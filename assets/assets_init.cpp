@@ -1,4 +1,6 @@
 // The pictures are linked in as a Qt resource of this library.
 namespace drellok_assets {
-int linked() { return 1; }
+int linked() {
+    return 1;
+}
 }  // namespace drellok_assets

@@ -14,7 +14,9 @@ int digitAt(const std::string& text, size_t n) {
     const char c = text[n - 1];
     return c >= '0' && c <= '9' ? c - '0' : 0;
 }
-char charAt(const std::string& text, size_t n) { return n >= 1 && n <= text.size() ? text[n - 1] : ' '; }
+char charAt(const std::string& text, size_t n) {
+    return n >= 1 && n <= text.size() ? text[n - 1] : ' ';
+}
 }  // namespace
 
 void DeviceEngine::DoShowTime(const std::string& TimeText) {

@@ -60,7 +60,8 @@ bool DeviceEngine::ShowsReleased(int16_t code) const {
 }
 
 void DeviceEngine::GiveLook(int16_t code, int index) {
-    if (PictureElement* image = ButtonImage(code)) image->setPicture(ButtonStore(code)[static_cast<size_t>(index)]->picture());
+    if (PictureElement* image = ButtonImage(code))
+        image->setPicture(ButtonStore(code)[static_cast<size_t>(index)]->picture());
 }
 
 void DeviceEngine::SetStartValues() {
@@ -97,7 +98,9 @@ void DeviceEngine::ShowNormalLooks() {
     for (int16_t code = ButtonGameA; code <= ButtonLogo; ++code) GiveLook(code, 0);
 }
 
-std::string DeviceEngine::NowText() const { return forms::timeText(services_.clock.now()); }
+std::string DeviceEngine::NowText() const {
+    return forms::timeText(services_.clock.now());
+}
 
 int16_t DeviceEngine::StoredHighScore(uint8_t game) const {
     const char* key = game == GameB ? "Game B High Score" : "Game A High Score";
@@ -107,6 +110,8 @@ int16_t DeviceEngine::StoredHighScore(uint8_t game) const {
     return v >= 0 && v <= 999 ? v : 0;
 }
 
-bool DeviceEngine::StoredAlarmOn() const { return forms::toBoolean(services_.settings.get("Alarm On"), false); }
+bool DeviceEngine::StoredAlarmOn() const {
+    return forms::toBoolean(services_.settings.get("Alarm On"), false);
+}
 
 }  // namespace engine

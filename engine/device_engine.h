@@ -153,8 +153,8 @@ public:
     void GiveLook(int16_t code, int index);
 
     // ---- Start-up support (the window's load runs these) ----------------
-    void SetStartValues();      // the start values of every field
-    void ShowNormalLooks();     // each button gets its released look
+    void SetStartValues();   // the start values of every field
+    void ShowNormalLooks();  // each button gets its released look
 
     // ---- Main tick (tick.cpp) ----------------------------------------------
     void Timer1_Timer();

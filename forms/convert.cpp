@@ -8,7 +8,9 @@
 
 namespace forms {
 
-double roundHalfEven(double v) { return std::nearbyint(v); }  // default rounding mode: ties to even
+double roundHalfEven(double v) {
+    return std::nearbyint(v);
+}  // default rounding mode: ties to even
 
 std::optional<double> parseNumber(const std::string& text) {
     size_t b = 0, e = text.size();
@@ -38,25 +40,33 @@ std::optional<int32_t> parseLong(const std::string& text) {
 
 std::optional<int16_t> parseInteger(const std::string& text) {
     auto v = parseLong(text);
-    if (!v || *v < std::numeric_limits<int16_t>::min() || *v > std::numeric_limits<int16_t>::max())
-        return std::nullopt;
+    if (!v || *v < std::numeric_limits<int16_t>::min() || *v > std::numeric_limits<int16_t>::max()) return std::nullopt;
     return static_cast<int16_t>(*v);
 }
 
 std::optional<bool> parseBoolean(const std::string& text) {
     std::string t;
     for (char c : text)
-        if (!std::isspace(static_cast<unsigned char>(c))) t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            t += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (t == "true") return true;
     if (t == "false") return false;
     if (auto v = parseNumber(text)) return *v != 0.0;
     return std::nullopt;
 }
 
-int32_t toLong(const std::string& text, int32_t fallback) { return parseLong(text).value_or(fallback); }
-int16_t toInteger(const std::string& text, int16_t fallback) { return parseInteger(text).value_or(fallback); }
-double toDouble(const std::string& text, double fallback) { return parseNumber(text).value_or(fallback); }
-bool toBoolean(const std::string& text, bool fallback) { return parseBoolean(text).value_or(fallback); }
+int32_t toLong(const std::string& text, int32_t fallback) {
+    return parseLong(text).value_or(fallback);
+}
+int16_t toInteger(const std::string& text, int16_t fallback) {
+    return parseInteger(text).value_or(fallback);
+}
+double toDouble(const std::string& text, double fallback) {
+    return parseNumber(text).value_or(fallback);
+}
+bool toBoolean(const std::string& text, bool fallback) {
+    return parseBoolean(text).value_or(fallback);
+}
 
 float toSingle(const std::string& text, float fallback) {
     auto v = parseNumber(text);
@@ -64,9 +74,13 @@ float toSingle(const std::string& text, float fallback) {
     return static_cast<float>(*v);
 }
 
-std::string booleanText(bool v) { return v ? "True" : "False"; }
+std::string booleanText(bool v) {
+    return v ? "True" : "False";
+}
 
-std::string numberText(int32_t v) { return std::to_string(v); }
+std::string numberText(int32_t v) {
+    return std::to_string(v);
+}
 
 std::string singleText(float v) {
     char buf[48];

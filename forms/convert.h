@@ -29,8 +29,8 @@ double toDouble(const std::string& text, double fallback);
 bool toBoolean(const std::string& text, bool fallback);
 
 // The stored text forms.
-std::string booleanText(bool v);       // "True" / "False"
-std::string numberText(int32_t v);     // "-45", "300"
-std::string singleText(float v);       // shortest text that reads back as v
+std::string booleanText(bool v);    // "True" / "False"
+std::string numberText(int32_t v);  // "-45", "300"
+std::string singleText(float v);    // shortest text that reads back as v
 
 }  // namespace forms

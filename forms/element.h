@@ -50,7 +50,10 @@ public:
     void setPicture(const Picture* p);
     void setEnabled(bool on) { enabled_ = on; }
     void setTooltip(std::string text) { tooltip_ = std::move(text); }
-    void setRole(MouseRole role, int tag = 0) { role_ = role; tag_ = tag; }
+    void setRole(MouseRole role, int tag = 0) {
+        role_ = role;
+        tag_ = tag;
+    }
     void moveTo(Point topLeft);
 
 private:

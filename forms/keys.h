@@ -25,8 +25,8 @@ inline constexpr int16_t Right = 39;
 inline constexpr int16_t Down = 40;
 inline constexpr int16_t Insert = 45;
 inline constexpr int16_t Delete = 46;
-inline constexpr int16_t Key0 = 48;  // '0'..'9' are 48..57
-inline constexpr int16_t KeyA = 65;  // 'A'..'Z' are 65..90
+inline constexpr int16_t Key0 = 48;     // '0'..'9' are 48..57
+inline constexpr int16_t KeyA = 65;     // 'A'..'Z' are 65..90
 inline constexpr int16_t Numpad0 = 96;  // keypad digits 96..105
 inline constexpr int16_t F1 = 112;
 }  // namespace vk

@@ -16,7 +16,9 @@ int hour12(int h) {
     const int r = h % 12;
     return r == 0 ? 12 : r;
 }
-const char* designator(int h) { return h < 12 ? "AM" : "PM"; }
+const char* designator(int h) {
+    return h < 12 ? "AM" : "PM";
+}
 }  // namespace
 
 std::string timeText(TimeOfDay t) {

@@ -30,7 +30,8 @@ TEST_F(ClockFace, MidnightShowsTwelveWithAmAndColon) {
 
 TEST_F(ClockFace, SingleDigitHourOddSecondPm) {
     d.DoShowTime("083015 PM");
-    EXPECT_EQ(face(), (Strings{"HourDigit(1)=Number(8)", "MinuteDigit(0)=Number(3)", "MinuteDigit(1)=Number(0)", "pm"}));
+    EXPECT_EQ(face(),
+              (Strings{"HourDigit(1)=Number(8)", "MinuteDigit(0)=Number(3)", "MinuteDigit(1)=Number(0)", "pm"}));
 }
 
 TEST_F(ClockFace, NoteFollowsTheStoredSwitchOnEveryDrawing) {
@@ -87,8 +88,8 @@ TEST_F(ClockFace, MalformedTimeTextDrawsWithoutFailing) {
 TEST_F(ClockFace, ClockTickDrawsTheTimeUnlessTimeHeldOrScoreShown) {
     rig.clock.set(20, 30, 16);
     d.DoClockTick();
-    EXPECT_EQ(face(), (Strings{"Colon", "HourDigit(1)=Number(8)", "MinuteDigit(0)=Number(3)", "MinuteDigit(1)=Number(0)",
-                               "pm"}));
+    EXPECT_EQ(face(), (Strings{"Colon", "HourDigit(1)=Number(8)", "MinuteDigit(0)=Number(3)",
+                               "MinuteDigit(1)=Number(0)", "pm"}));
     d.TimeButton->setPicture(d.Button0[1]->picture());
     rig.clock.set(20, 31, 16);
     d.DoClockTick();

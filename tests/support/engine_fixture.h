@@ -22,14 +22,22 @@ struct EngineRig {
     FakeCursor cursor;
     FakeRandom random;
     FakeWindow window;
-    engine::DeviceEngine device{
-        engine::EngineServices{timer, settings, clock.clock, sound, files, cursor, random}, window};
+    engine::DeviceEngine device{engine::EngineServices{timer, settings, clock.clock, sound, files, cursor, random},
+                                window};
 
     EngineRig() {
-        settings.values = {{"Sound", "True"},          {"Diver Speed", "300"},      {"Game A Speed", "220"},
-                           {"Game B Speed", "170"},    {"Game A High Score", "0"},  {"Game B High Score", "0"},
-                           {"Alarm Time", "120000 PM"}, {"Alarm On", "False"},      {"Always on Top", "False"},
-                           {"Auto Show", "True"},       {"Left", "-45"},            {"Top", "-330"}};
+        settings.values = {{"Sound", "True"},
+                           {"Diver Speed", "300"},
+                           {"Game A Speed", "220"},
+                           {"Game B Speed", "170"},
+                           {"Game A High Score", "0"},
+                           {"Game B High Score", "0"},
+                           {"Alarm Time", "120000 PM"},
+                           {"Alarm On", "False"},
+                           {"Always on Top", "False"},
+                           {"Auto Show", "True"},
+                           {"Left", "-45"},
+                           {"Top", "-330"}};
         for (const char* f : {"Beep0.wav", "Beep1.wav", "Beep2.wav", "Beep3.wav"})
             files.entries[files.folder + "/" + f] = forms::EntryKind::File;
         device.SetStartValues();
