@@ -195,19 +195,19 @@ bool Form4::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* e = static_cast<QMouseEvent*>(event);
-            DoMouseDown(buttonValue(e->button()), static_cast<float>(e->position().x()) * kTwips,
+            DoMouseDown(qtplatform::mouseButton(e->button()), static_cast<float>(e->position().x()) * kTwips,
                         static_cast<float>(e->position().y()) * kTwips);
             return true;
         }
         case QEvent::MouseMove: {
             auto* e = static_cast<QMouseEvent*>(event);
-            DoMouseMove(buttonsValue(e->buttons()), static_cast<float>(e->position().x()) * kTwips,
+            DoMouseMove(qtplatform::mouseButtons(e->buttons()), static_cast<float>(e->position().x()) * kTwips,
                         static_cast<float>(e->position().y()) * kTwips);
             return true;
         }
         case QEvent::MouseButtonRelease: {
             auto* e = static_cast<QMouseEvent*>(event);
-            DoMouseUp(buttonValue(e->button()));
+            DoMouseUp(qtplatform::mouseButton(e->button()));
             return true;
         }
         case QEvent::MouseButtonDblClick:

@@ -91,20 +91,4 @@ void postTab(QWidget* window) {
     QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
 }
 
-int16_t buttonValue(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
-
-int16_t buttonsValue(Qt::MouseButtons buttons) {
-    int16_t sum = 0;
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (buttons.testFlag(b)) sum = static_cast<int16_t>(sum + buttonValue(b));
-    return sum;
-}
-
 }  // namespace dialogs

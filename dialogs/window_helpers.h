@@ -37,9 +37,4 @@ void placeCentred(QLabel* label, const QRect& design);
 // Posts one Tab key to a window, as if typed, without waiting for it.
 void postTab(QWidget* window);
 
-// Mouse buttons as the window designs' handlers see them: 1 left, 2 right,
-// 4 middle; for a move, the sum of the buttons held.
-int16_t buttonValue(Qt::MouseButton button);
-int16_t buttonsValue(Qt::MouseButtons buttons);
-
 }  // namespace dialogs

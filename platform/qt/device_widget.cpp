@@ -15,22 +15,6 @@ namespace qtplatform {
 
 namespace {
 
-int16_t deviceButton(Qt::MouseButton b) {
-    switch (b) {
-        case Qt::LeftButton: return forms::kLeftButton;
-        case Qt::RightButton: return forms::kRightButton;
-        case Qt::MiddleButton: return forms::kMiddleButton;
-        default: return 0;  // the device knows three buttons
-    }
-}
-
-int16_t deviceButtons(Qt::MouseButtons buttons) {
-    int16_t held = 0;
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (buttons.testFlag(b)) held = static_cast<int16_t>(held | deviceButton(b));
-    return held;
-}
-
 forms::PointF clientPoint(const QMouseEvent* e) {
     return forms::PointF{e->position().x(), e->position().y()};
 }
@@ -96,35 +80,35 @@ void DeviceWidget::forgetLostButtons(int16_t heldNow) {
 }
 
 void DeviceWidget::mousePressEvent(QMouseEvent* e) {
-    const int16_t button = deviceButton(e->button());
+    const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
     // The button going down was up before this press, whatever the router
     // believes: its last release may have gone to a popup menu.
-    forgetLostButtons(static_cast<int16_t>(deviceButtons(e->buttons()) & ~button));
+    forgetLostButtons(static_cast<int16_t>(mouseButtons(e->buttons()) & ~button));
     router_->press(clientPoint(e), button, shiftState(e->modifiers()));
     flushDirty();
 }
 
 void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // Qt sends this in place of the second press.
-    const int16_t button = deviceButton(e->button());
+    const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
-    forgetLostButtons(static_cast<int16_t>(deviceButtons(e->buttons()) & ~button));
+    forgetLostButtons(static_cast<int16_t>(mouseButtons(e->buttons()) & ~button));
     router_->doubleClick(clientPoint(e), button, shiftState(e->modifiers()));
     flushDirty();
 }
 
 void DeviceWidget::mouseReleaseEvent(QMouseEvent* e) {
-    const int16_t button = deviceButton(e->button());
+    const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
-    forgetLostButtons(static_cast<int16_t>(deviceButtons(e->buttons()) | button));
+    forgetLostButtons(static_cast<int16_t>(mouseButtons(e->buttons()) | button));
     router_->release(clientPoint(e), button, shiftState(e->modifiers()));
     flushDirty();
 }
 
 void DeviceWidget::mouseMoveEvent(QMouseEvent* e) {
     if (!router_) return;
-    forgetLostButtons(deviceButtons(e->buttons()));
+    forgetLostButtons(mouseButtons(e->buttons()));
     router_->move(clientPoint(e), shiftState(e->modifiers()));
     flushDirty();
 }

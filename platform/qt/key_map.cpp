@@ -1,6 +1,7 @@
 #include "platform/qt/key_map.h"
 
 #include "forms/keys.h"
+#include "forms/mouse.h"
 
 namespace qtplatform {
 
@@ -109,10 +110,26 @@ int16_t virtualKey(int key, Qt::KeyboardModifiers modifiers, quint32 nativeScanC
 
 int16_t shiftState(Qt::KeyboardModifiers modifiers) {
     int16_t s = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier)) s |= 1;
-    if (modifiers.testFlag(Qt::ControlModifier)) s |= 2;
-    if (modifiers.testFlag(Qt::AltModifier)) s |= 4;
+    if (modifiers.testFlag(Qt::ShiftModifier)) s |= forms::kShiftMask;
+    if (modifiers.testFlag(Qt::ControlModifier)) s |= forms::kCtrlMask;
+    if (modifiers.testFlag(Qt::AltModifier)) s |= forms::kAltMask;
     return s;
+}
+
+int16_t mouseButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton: return forms::kLeftButton;
+        case Qt::RightButton: return forms::kRightButton;
+        case Qt::MiddleButton: return forms::kMiddleButton;
+        default: return 0;  // the device knows three buttons
+    }
+}
+
+int16_t mouseButtons(Qt::MouseButtons buttons) {
+    int16_t held = 0;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons.testFlag(b)) held = static_cast<int16_t>(held | mouseButton(b));
+    return held;
 }
 
 }  // namespace qtplatform

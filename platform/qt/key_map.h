@@ -19,4 +19,9 @@ inline int16_t virtualKey(const QKeyEvent& e) {
 // The device's Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
 int16_t shiftState(Qt::KeyboardModifiers modifiers);
 
+// Mouse buttons as the device's handlers see them: 1 left, 2 right, 4 middle,
+// 0 for any other; for a move, the sum of the buttons held.
+int16_t mouseButton(Qt::MouseButton button);
+int16_t mouseButtons(Qt::MouseButtons buttons);
+
 }  // namespace qtplatform

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "forms/geometry.h"
+#include "tests/support/fakes.h"
 
 namespace e2e {
 
@@ -165,8 +166,7 @@ void moveMouseTo(const std::string& window, forms::Point p);
 
 // ---- A session: one fresh HOME, the desktop and the program -------------------
 
-// Every setting as the first start writes it.
-const std::map<std::string, std::string>& firstStartSettings();
+using fakes::firstStartSettings;
 
 class Session {
 public:

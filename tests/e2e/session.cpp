@@ -66,24 +66,6 @@ std::string regexEscape(const std::string& text) {
 
 }  // namespace
 
-const std::map<std::string, std::string>& firstStartSettings() {
-    static const std::map<std::string, std::string> defaults{
-        {"Sound", "True"},
-        {"Left", "-45"},
-        {"Top", "-330"},
-        {"Diver Speed", "300"},
-        {"Game A Speed", "220"},
-        {"Game B Speed", "170"},
-        {"Game A High Score", "0"},
-        {"Game B High Score", "0"},
-        {"Alarm Time", "120000 PM"},
-        {"Alarm On", "False"},
-        {"Always on Top", "False"},
-        {"Auto Show", "True"},
-    };
-    return defaults;
-}
-
 // ---- Session ----------------------------------------------------------------------------
 
 Session::Session() {

@@ -26,18 +26,7 @@ struct EngineRig {
                                 window};
 
     EngineRig() {
-        settings.values = {{"Sound", "True"},
-                           {"Diver Speed", "300"},
-                           {"Game A Speed", "220"},
-                           {"Game B Speed", "170"},
-                           {"Game A High Score", "0"},
-                           {"Game B High Score", "0"},
-                           {"Alarm Time", "120000 PM"},
-                           {"Alarm On", "False"},
-                           {"Always on Top", "False"},
-                           {"Auto Show", "True"},
-                           {"Left", "-45"},
-                           {"Top", "-330"}};
+        settings.values = firstStartSettings();
         for (const char* f : {"Beep0.wav", "Beep1.wav", "Beep2.wav", "Beep3.wav"})
             files.entries[files.folder + "/" + f] = forms::EntryKind::File;
         device.SetStartValues();

@@ -15,6 +15,26 @@
 
 namespace fakes {
 
+// Every setting as the program's first start writes it: the store of a
+// settled earlier run.
+inline const std::map<std::string, std::string>& firstStartSettings() {
+    static const std::map<std::string, std::string> settings{
+        {"Sound", "True"},
+        {"Left", "-45"},
+        {"Top", "-330"},
+        {"Diver Speed", "300"},
+        {"Game A Speed", "220"},
+        {"Game B Speed", "170"},
+        {"Game A High Score", "0"},
+        {"Game B High Score", "0"},
+        {"Alarm Time", "120000 PM"},
+        {"Alarm On", "False"},
+        {"Always on Top", "False"},
+        {"Auto Show", "True"},
+    };
+    return settings;
+}
+
 class FakeTimer : public forms::Timer {
 public:
     void setInterval(int32_t ms) override {
