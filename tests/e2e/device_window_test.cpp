@@ -126,6 +126,32 @@ TEST_F(DeviceWindow, DoubleClickOnTheTrayIconHidesAndShowsTheWindow) {
     EXPECT_TRUE(session.processAlive());
 }
 
+TEST_F(DeviceWindow, WithoutATrayHideKeepsTheWindowAndATrayStartedLaterIsUsed) {
+    const std::string device = start();
+    auto hideFromTheMenu = [&] {
+        moveMouseTo(device, bareCasePoint());
+        click(3);
+        ASSERT_TRUE(menuOpens());
+        key("h");  // "&Hide"
+        std::this_thread::sleep_for(500ms);
+    };
+    auto viewable = [&] {
+        const auto g = windowGeometry(device);
+        return g && g->viewable;
+    };
+
+    hideFromTheMenu();
+    EXPECT_TRUE(viewable()) << "hidden with no tray to bring it back";
+    key("Escape");  // a disabled item leaves the menu open
+    ASSERT_TRUE(menuCloses());
+
+    session.startTray();
+    ASSERT_TRUE(waitUntil([&] { return session.trayIcon().has_value(); }, kStartTimeout))
+        << "the icon did not dock in the tray";
+    hideFromTheMenu();
+    EXPECT_TRUE(waitUntil([&] { return !viewable(); })) << "Hide did nothing with a tray there";
+}
+
 TEST_F(DeviceWindow, ExitFromTheMenuEndsTheProgramWithItsWindows) {
     session.startTray();
     const std::string device = start();

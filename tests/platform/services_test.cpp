@@ -60,6 +60,7 @@ TEST(QtTimerTest, TicksCallTheDevice) {
 
 TEST(QtTrayIconTest, WithoutATrayHostAddingAndRemovingNeverFails) {
     qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
+    EXPECT_FALSE(tray.available());
     tray.add("Drellok");
     EXPECT_TRUE(tray.isAdded());
     EXPECT_EQ(tray.toolTip(), "Drellok");
@@ -102,13 +103,16 @@ protected:
 
 TEST_F(PopupMenuTest, BuildsCaptionsChecksAndSeparators) {
     back.checked = true;
+    hide.enabled = false;
     auto qmenu = qtplatform::QtPopupMenu::build(menu, nullptr);
     const QList<QAction*> actions = qmenu->actions();
     ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(actions[0]->text(), "&Hide");
     EXPECT_TRUE(actions[0]->isCheckable());
     EXPECT_FALSE(actions[0]->isChecked());
+    EXPECT_FALSE(actions[0]->isEnabled());
     EXPECT_TRUE(actions[1]->isChecked());
+    EXPECT_TRUE(actions[1]->isEnabled());
     EXPECT_TRUE(actions[2]->isSeparator());
     EXPECT_FALSE(actions[3]->isCheckable());
     EXPECT_EQ(actions[3]->text(), "&Exit");
