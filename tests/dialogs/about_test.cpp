@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 
 #include "dialogs/secondary_windows_qt.h"
 #include "dialogs/window_helpers.h"
+#include "platform/qt/qt_desktop.h"
 #include "tests/dialogs/fake_device_link.h"
 
 namespace {
@@ -94,6 +97,38 @@ TEST_F(About, AnyMouseButtonOpensEachLinkItsOwnWay) {
     EXPECT_TRUE(box->isVisible());  // a link that may not have opened changes nothing here
 }
 
+// Catches what the desktop would open.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    Strings opened;
+public slots:
+    void open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
+};
+
+// The About box on the program's own shell.
+class RealShellLink : public fakes::FakeDeviceLink {
+public:
+    forms::Shell& shell() override { return real; }
+    qtplatform::QtShell real;
+};
+
+TEST(AboutOnTheDesktop, EveryLinkReachesTheDesktopsHandler) {
+    LinkCatcher catcher;
+    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    RealShellLink link;
+    dialogs::SecondaryWindowsQt windows{link};
+    windows.showAbout();
+    dialogs::Form2* box = windows.about();
+    for (const char* name : {"Email", "Homepage", "Handbill"}) {
+        QWidget* label = box->findChild<QWidget*>(name);
+        QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, label->mapTo(box, label->rect().center()));
+    }
+    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+    EXPECT_EQ(catcher.opened, (Strings{"mailto:drellok@example.com", "https://www.example.com/drellok/",
+                                       "http://www.example.org/handbill"}));
+}
+
 TEST_F(About, OkEnterAndEscCloseIt) {
     box->findChild<QPushButton*>("Command1")->click();
     EXPECT_FALSE(box->isVisible());
@@ -123,3 +158,5 @@ TEST_F(About, ReadsTheOnTopMarkOnlyWhenItOpens) {
 }
 
 }  // namespace
+
+#include "about_test.moc"

@@ -196,12 +196,14 @@ TEST(QtShellTest, OpensWebAndMailLinksOnly) {
         QDesktopServices::setUrlHandler(scheme, &catcher, "open");
     qtplatform::QtShell shell;
     for (const char* link : {"https://example.org/drellok", "mailto:someone@example.org", "http://example.org",
-                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url"})
+                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url",
+                             // Written without a scheme: a web address is a web page, a path is nothing.
+                             "www.example.org/handbill", "/etc/passwd", "../etc/passwd", "~/notes", " "})
         shell.open(link);
     for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
         QDesktopServices::unsetUrlHandler(scheme);
-    EXPECT_EQ(catcher.opened,
-              (Strings{"https://example.org/drellok", "mailto:someone@example.org", "http://example.org"}));
+    EXPECT_EQ(catcher.opened, (Strings{"https://example.org/drellok", "mailto:someone@example.org",
+                                       "http://example.org", "http://www.example.org/handbill"}));
 }
 
 TEST(QtCursorTest, PointerInClientPixelsOfTheWindow) {
