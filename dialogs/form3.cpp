@@ -197,7 +197,7 @@ void Form3::Form_Load() {
         SoundOff->setChecked(true);
     if (forms::toBoolean(settings.get("Auto Show"), false)) Check1->setChecked(true);
     if (forms::toBoolean(settings.get("Always on Top"), false)) Check2->setChecked(true);
-    postTab(this);
+    tabOnceActive(this);
     Command3->setEnabled(false);
 }
 

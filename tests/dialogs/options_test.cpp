@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -59,6 +60,16 @@ TEST_F(Options, OpensWithTheStoredValuesAndApplyDisabled) {
     EXPECT_FALSE(applyEnabled());
     EXPECT_TRUE(link.store.writes.empty());
     EXPECT_TRUE(link.calls.empty());
+}
+
+TEST_F(Options, OpensWithTheFocusOnTheGameBBar) {
+    dialogs::Form3* dialog = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), bar(2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(bar(1)->value(), 221);
+    EXPECT_EQ(bar(2)->value(), 272);
 }
 
 TEST_F(Options, StoredSpeedsAtTheEndsAndBetweenWholeNumbers) {

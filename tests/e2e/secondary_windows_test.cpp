@@ -51,6 +51,17 @@ TEST_F(SecondaryWindows, KeyOOpensTheOptionsWindowOnce) {
     EXPECT_EQ(session.findWindow("Drellok Options"), options);
 }
 
+TEST_F(SecondaryWindows, ARightArrowRightAfterOpeningOptionsMovesTheGameBBar) {
+    start();
+    key("o");
+    session.focus(session.waitForWindow("Drellok Options"));
+    std::this_thread::sleep_for(300ms);
+    key("Right");
+    key("Return");  // OK
+    EXPECT_TRUE(session.waitForSetting("Game B Speed", "169")) << session.settings()["Game B Speed"];
+    EXPECT_EQ(session.settings()["Game A Speed"], "220");
+}
+
 TEST_F(SecondaryWindows, F1OpensTheViewerWhosePagesTurnAndEscClosesIt) {
     start();
     key("F1");
