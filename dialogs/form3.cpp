@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -48,6 +50,27 @@ protected:
             QScrollBar::keyPressEvent(event);
     }
 };
+
+// Styles draw a frame's line where they like; Qt's usual one puts the title
+// above the line, lower than the frames of the design. A label that the design
+// sets just under the line, above the bars, goes under the line where it fits
+// above the bars, and else level with the frame's title, clear of the line.
+void placeClearOfFrameLine(QLabel* label, QGroupBox* frame, int barTop) {
+    frame->ensurePolished();
+    const int contentsTop = frame->contentsRect().top();
+    if (contentsTop + label->height() <= barTop) {
+        label->move(label->x(), std::max(label->y(), contentsTop));
+        return;
+    }
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.textAlignment = frame->alignment();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    label->move(label->x(), std::max(0, title.top() + (title.height() - label->height()) / 2));
+}
 
 }  // namespace
 
@@ -103,6 +126,7 @@ void Form3::buildControls() {
     HScroll1 = makeBar("HScroll1", 435, 221);
     HScroll2 = makeBar("HScroll2", 765, 271);
     HScroll3 = makeBar("HScroll3", 1095, 141);
+    for (QLabel* label : {Label1, Label2}) placeClearOfFrameLine(label, Frame1, HScroll1->y());
 
     Frame2 = new QGroupBox(QStringLiteral("&Sound"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
