@@ -51,10 +51,9 @@ protected:
     }
 };
 
-// Styles draw a frame's line where they like; Qt's usual one puts the title
-// above the line, lower than the frames of the design. A label that the design
-// sets just under the line, above the bars, goes under the line where it fits
-// above the bars, and else level with the frame's title, clear of the line.
+// Each style draws a frame's line at its own height; Qt's usual one puts the
+// title above the line. A label meant for the gap between the line and the
+// bars goes there when it fits, else level with the frame's title.
 void placeClearOfFrameLine(QLabel* label, QGroupBox* frame, int barTop) {
     frame->ensurePolished();
     const int contentsTop = frame->contentsRect().top();

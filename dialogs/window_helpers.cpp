@@ -97,10 +97,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::WindowActivate) {
-            QWidget* window = window_;
-            QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
-            QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
-            window->removeEventFilter(this);
+            QCoreApplication::postEvent(window_, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+            QCoreApplication::postEvent(window_, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
+            window_->removeEventFilter(this);
             deleteLater();
         }
         return false;

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 #include <QWindow>
 
 #include "dialogs/secondary_windows_qt.h"
 #include "dialogs/window_helpers.h"
 #include "platform/qt/qt_desktop.h"
 #include "tests/dialogs/fake_device_link.h"
+#include "tests/support/link_catcher.h"
 
 namespace {
 
@@ -97,15 +96,6 @@ TEST_F(About, AnyMouseButtonOpensEachLinkItsOwnWay) {
     EXPECT_TRUE(box->isVisible());  // a link that may not have opened changes nothing here
 }
 
-// Catches what the desktop would open.
-class LinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    Strings opened;
-public slots:
-    void open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
-};
-
 // The About box on the program's own shell.
 class RealShellLink : public fakes::FakeDeviceLink {
 public:
@@ -114,8 +104,7 @@ public:
 };
 
 TEST(AboutOnTheDesktop, EveryLinkReachesTheDesktopsHandler) {
-    LinkCatcher catcher;
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    fakes::LinkCatcher catcher({"http", "https", "mailto"});
     RealShellLink link;
     dialogs::SecondaryWindowsQt windows{link};
     windows.showAbout();
@@ -124,7 +113,6 @@ TEST(AboutOnTheDesktop, EveryLinkReachesTheDesktopsHandler) {
         QWidget* label = box->findChild<QWidget*>(name);
         QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, label->mapTo(box, label->rect().center()));
     }
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
     EXPECT_EQ(catcher.opened, (Strings{"mailto:drellok@example.com", "https://www.example.com/drellok/",
                                        "http://www.example.org/handbill"}));
 }
@@ -158,5 +146,3 @@ TEST_F(About, ReadsTheOnTopMarkOnlyWhenItOpens) {
 }
 
 }  // namespace
-
-#include "about_test.moc"
