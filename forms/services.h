@@ -84,6 +84,8 @@ public:
     virtual ~TrayIcon() = default;
     virtual void add(const std::string& tip) = 0;
     virtual void remove() = 0;
+    // Whether the desktop has a tray now; one may come after start-up.
+    virtual bool available() const = 0;
 };
 
 // The pointer position in client pixels of the device window.

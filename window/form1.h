@@ -116,6 +116,7 @@ public:
     bool Busy = false;
 
 private:
+    bool canHide() const;
     void runMenuItem(const forms::MenuItem& item);
     void saveSwitch(const char* key, bool on);
     void restoreLogo();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -24,6 +23,7 @@
 #include "platform/qt/qt_system_time.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_tray_icon.h"
+#include "tests/support/link_catcher.h"
 
 namespace {
 
@@ -60,6 +60,7 @@ TEST(QtTimerTest, TicksCallTheDevice) {
 
 TEST(QtTrayIconTest, WithoutATrayHostAddingAndRemovingNeverFails) {
     qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
+    EXPECT_FALSE(tray.available());
     tray.add("Drellok");
     EXPECT_TRUE(tray.isAdded());
     EXPECT_EQ(tray.toolTip(), "Drellok");
@@ -102,13 +103,16 @@ protected:
 
 TEST_F(PopupMenuTest, BuildsCaptionsChecksAndSeparators) {
     back.checked = true;
+    hide.enabled = false;
     auto qmenu = qtplatform::QtPopupMenu::build(menu, nullptr);
     const QList<QAction*> actions = qmenu->actions();
     ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(actions[0]->text(), "&Hide");
     EXPECT_TRUE(actions[0]->isCheckable());
     EXPECT_FALSE(actions[0]->isChecked());
+    EXPECT_FALSE(actions[0]->isEnabled());
     EXPECT_TRUE(actions[1]->isChecked());
+    EXPECT_TRUE(actions[1]->isEnabled());
     EXPECT_TRUE(actions[2]->isSeparator());
     EXPECT_FALSE(actions[3]->isCheckable());
     EXPECT_EQ(actions[3]->text(), "&Exit");
@@ -177,27 +181,16 @@ TEST(QtFileSystemTest, TellsFilesFromFoldersAndEverythingElseIsMissing) {
     EXPECT_EQ(files.separator(), '/');
 }
 
-// Catches what the shell would open.
-class LinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    Strings opened;
-public slots:
-    void open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
-};
-
 TEST(QtShellTest, OpensWebAndMailLinksOnly) {
-    LinkCatcher catcher;
-    for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
-        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    fakes::LinkCatcher catcher({"http", "https", "mailto", "file", "ftp", "javascript"});
     qtplatform::QtShell shell;
     for (const char* link : {"https://example.org/drellok", "mailto:someone@example.org", "http://example.org",
-                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url"})
+                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url",
+                             // Written without a scheme: a web address is a web page, a path is nothing.
+                             "www.example.org/handbill", "/etc/passwd", "../etc/passwd", "~/notes", " "})
         shell.open(link);
-    for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
-        QDesktopServices::unsetUrlHandler(scheme);
-    EXPECT_EQ(catcher.opened,
-              (Strings{"https://example.org/drellok", "mailto:someone@example.org", "http://example.org"}));
+    EXPECT_EQ(catcher.opened, (Strings{"https://example.org/drellok", "mailto:someone@example.org",
+                                       "http://example.org", "http://www.example.org/handbill"}));
 }
 
 TEST(QtCursorTest, PointerInClientPixelsOfTheWindow) {
@@ -262,5 +255,3 @@ TEST_F(SystemTimeTest, NowIsTheLocalTimeOfDayInAnyZone) {
 }
 
 }  // namespace
-
-#include "services_test.moc"

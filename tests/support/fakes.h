@@ -130,7 +130,9 @@ public:
         shown = false;
         calls.push_back("remove");
     }
+    bool available() const override { return trayAvailable; }
     bool shown = false;
+    bool trayAvailable = true;
     std::string tip;
     std::vector<std::string> calls;
 };
