@@ -165,6 +165,13 @@ constexpr int16_t kKeyA = forms::vk::KeyA;
 constexpr int16_t kKeyR = forms::vk::KeyA + 17;
 constexpr int16_t kKeyT = forms::vk::KeyA + 19;
 
+void gameOver(fakes::EngineRig& r) {
+    r.device.CurrentGame = engine::GameA;
+    r.device.DoStartGame();
+    r.device.Misses = 4;
+    r.device.CaughtCounter = 7;
+}
+
 struct ModeCase {
     const char* mode;
     std::function<void(fakes::EngineRig&)> enter;
@@ -204,20 +211,10 @@ const ModeCase kModes[] = {
          r.device.Form_KeyUp(kKey1, 0);
      },
      false},
-    {"game over",
-     [](fakes::EngineRig& r) {
-         r.device.CurrentGame = engine::GameA;
-         r.device.DoStartGame();
-         r.device.Misses = 4;
-         r.device.CaughtCounter = 7;
-     },
-     false},
+    {"game over", gameOver, false},
     {"game over run out, back to the clock",
      [](fakes::EngineRig& r) {
-         r.device.CurrentGame = engine::GameA;
-         r.device.DoStartGame();
-         r.device.Misses = 4;
-         r.device.CaughtCounter = 7;
+         gameOver(r);
          r.device.SecondCounter = 59;  // the settling tick ends the game
      },
      true},
