@@ -31,7 +31,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private X server; it writes its display number once it is ready.
+# A private X server; it writes its display number once it is ready. The file
+# exists before the server starts, so that the first look never misses it.
+: >"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 display=
