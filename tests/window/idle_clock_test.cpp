@@ -83,7 +83,7 @@ TEST_F(IdleClock, AMousePressOnAButtonBringsBackTheClockPace) {
     EXPECT_TRUE(rig.timer.sleeping);
 }
 
-TEST_F(IdleClock, EveryEventWakesItForOneTickAtThePace) {
+TEST_F(IdleClock, EveryEventBringsBackThePace) {
     const std::function<void()> events[] = {
         [&] { form.keyDown(kKeyT, 0); },
         [&] { form.keyUp(kKeyT, 0); },
