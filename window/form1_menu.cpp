@@ -113,6 +113,7 @@ void Form1::Form_MouseMove(int16_t, int16_t, float X, float) {
     else if (Msg == kTrayRightButtonUp)
         popupMenu();
     Busy = false;
+    armTimer1(false);
 }
 
 void Form1::trayMessage(int32_t message) {

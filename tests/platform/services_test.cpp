@@ -56,6 +56,36 @@ TEST(QtTimerTest, TicksCallTheDevice) {
     EXPECT_EQ(ticks, 3);
 }
 
+TEST(QtTimerTest, ASleepHoldsBackOneTickThenThePaceResumes) {
+    qtplatform::QtTimer timer;
+    int ticks = 0;
+    timer.setOnTick([&] { ++ticks; });
+    timer.sleepFor(1);  // stopped: stays stopped
+    EXPECT_FALSE(timer.isActive());
+
+    timer.setInterval(60000);
+    timer.sleepFor(1);
+    EXPECT_TRUE(timer.sleeping());
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 5000);
+    EXPECT_FALSE(timer.sleeping());
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 60000);
+
+    // The same interval again keeps a sleep; a new one or a wake ends it.
+    timer.sleepFor(60000);
+    timer.setInterval(60000);
+    EXPECT_TRUE(timer.sleeping());
+    timer.wake();
+    EXPECT_FALSE(timer.sleeping());
+    timer.sleepFor(60000);
+    timer.setInterval(50000);
+    EXPECT_FALSE(timer.sleeping());
+    timer.sleepFor(60000);
+    timer.setInterval(0);
+    EXPECT_FALSE(timer.sleeping());
+    EXPECT_FALSE(timer.isActive());
+}
+
 // ---- Tray icon ----------------------------------------------------------------
 
 TEST(QtTrayIconTest, WithoutATrayHostAddingAndRemovingNeverFails) {
@@ -252,6 +282,15 @@ TEST_F(SystemTimeTest, NowIsTheLocalTimeOfDayInAnyZone) {
         const int diff = std::abs(got - expected);
         EXPECT_LE(std::min(diff, 86400 - diff), 1) << tz;
     }
+}
+
+TEST_F(SystemTimeTest, TheNextSecondIsWhereTheSecondsTurn) {
+    const int ms = QTime::currentTime().msec();
+    const int untilNext = qtplatform::QtSystemTime().msToNextSecond();
+    EXPECT_GE(untilNext, 1);
+    EXPECT_LE(untilNext, 1000);
+    const int diff = std::abs(1000 - ms - untilNext);
+    EXPECT_LE(std::min(diff, 1000 - diff), 50);  // two readings, a moment apart
 }
 
 }  // namespace
