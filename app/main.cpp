@@ -1,7 +1,11 @@
 // The Drellok: a handheld LCD game with a clock, on the desktop. It takes no
 // command line; its settings live in the per-user settings store.
 #include <QApplication>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "app/platform_choice.h"
 #include "dialogs/secondary_windows_qt.h"
 #include "forms/device_clock.h"
 #include "forms/random.h"
@@ -17,9 +21,18 @@
 #include "window/form1.h"
 
 int main(int argc, char** argv) {
-    // No command line: not even Qt's own options are taken from it.
-    int qtArgc = argc > 0 ? 1 : 0;
-    QApplication app(qtArgc, argv);
+    // No command line: not even Qt's own options are taken from it. The one
+    // option Qt gets is the platform chosen here; handed over as an option and
+    // not in the environment, it is not passed on to the programs the shell
+    // opens from this one.
+    std::string platformOption = "-platform";
+    std::string platform = app::chosenQtPlatform([](const char* name) { return std::getenv(name); });
+    std::vector<char*> qtArgv;
+    if (argc > 0) qtArgv.push_back(argv[0]);
+    if (argc > 0 && !platform.empty()) qtArgv.insert(qtArgv.end(), {platformOption.data(), platform.data()});
+    int qtArgc = static_cast<int>(qtArgv.size());
+    qtArgv.push_back(nullptr);
+    QApplication app(qtArgc, qtArgv.data());
     // Hidden in the tray the device lives on, whatever window closes last:
     // only its own unload ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

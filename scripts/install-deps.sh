@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
     libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    xvfb xauth openbox trayer xdotool x11-utils imagemagick wmctrl
+    xvfb xauth openbox trayer xdotool x11-utils imagemagick wmctrl desktop-file-utils
 )
 
 always=false

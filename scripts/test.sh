@@ -4,8 +4,10 @@
 # the unit tests, the offscreen Qt tests and the end-to-end tests of the real
 # program under Xvfb.
 #
-# The release build is RelWithDebInfo (-O2): at -O3 GCC 12 reports false
-# -Wrestrict warnings in plain string code, which -Werror makes errors.
+# Both are RelWithDebInfo and built with -Werror (DRELLOK_WERROR). The release
+# build also builds the developer tools and runs the packaging test: a plain
+# Release build (-O3, also with -Werror) from scratch without the test tools,
+# installed into a staging folder and started under Xvfb.
 #
 # Build folders: $DRELLOK_BUILD (default build) and $DRELLOK_BUILD_SANITIZE
 # (default build-sanitize), both under the source folder unless absolute.
@@ -29,7 +31,7 @@ build() {
     local dir=$1
     shift
     stamp "configure $dir"
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir/configure.log" 2>&1 ||
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRELLOK_WERROR=ON "$@" >"$dir/configure.log" 2>&1 ||
         { cat "$dir/configure.log"; return 1; }
     stamp "build $dir"
     cmake --build "$dir" -j "$jobs"
@@ -63,7 +65,7 @@ run_tests() {
 
 bash scripts/install-deps.sh  # only what is missing
 mkdir -p "$release" "$sanitize"
-build "$release"
+build "$release" -DDRELLOK_TOOLS=ON -DDRELLOK_PACKAGING_TEST=ON
 run_tests "$release"
 build "$sanitize" -DDRELLOK_SANITIZE=ON -DDRELLOK_BENCH=OFF
 run_tests "$sanitize"
