@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "forms/menu.h"
+#include "forms/time_text.h"
 #include "platform/qt/picture_renderer.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_popup_menu.h"
@@ -259,6 +260,23 @@ TEST_F(SystemTimeTest, NowIsTheLocalTimeOfDayInAnyZone) {
         const int diff = std::abs(got - expected);
         EXPECT_LE(std::min(diff, 86400 - diff), 1) << tz;
     }
+}
+
+// The computer's zone changed while the program runs (travel, the desktop's
+// time settings): the clock follows within a minute, without a restart, and
+// summer time still begins on its very second.
+TEST_F(SystemTimeTest, AChangedZoneShowsWithinAMinute) {
+    zone("UTC0");
+    qtplatform::LocalTimeOfDay local;
+    const std::time_t t = 1710084610;  // 2024-03-10 15:30:10 UTC
+    EXPECT_EQ(forms::timeText(local.at(t)), "033010 PM");
+    setenv("TZ", "<+12>-12", 1);  // as the environment changes it, without tzset()
+    EXPECT_EQ(forms::timeText(local.at(t + 50)), "033100 AM");
+
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    const std::time_t summer = 1711846800;  // 2024-03-31 01:00:00 UTC
+    EXPECT_EQ(forms::timeText(local.at(summer - 1)), "015959 AM");
+    EXPECT_EQ(forms::timeText(local.at(summer)), "030000 AM");
 }
 
 }  // namespace
