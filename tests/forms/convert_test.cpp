@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -96,10 +97,14 @@ protected:
         folder_ = pattern;
         const std::string build = "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
         [[maybe_unused]] const int status = std::system(build.c_str());  // judged by setlocale below
+        if (const char* old = std::getenv("LOCPATH")) oldPath_ = old;
         setenv("LOCPATH", folder_.c_str(), 1);
     }
     static void TearDownTestSuite() {
-        unsetenv("LOCPATH");
+        if (oldPath_)
+            setenv("LOCPATH", oldPath_->c_str(), 1);
+        else
+            unsetenv("LOCPATH");
         if (!folder_.empty()) std::filesystem::remove_all(folder_);
     }
     void SetUp() override {
@@ -110,6 +115,7 @@ protected:
 
 private:
     static inline std::string folder_;
+    static inline std::optional<std::string> oldPath_;
 };
 
 TEST_F(CommaDecimalLocale, StoredNumbersKeepTheirPoint) {
