@@ -210,14 +210,17 @@ TEST(QtSoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
     EXPECT_FALSE(b->isPlaying());
 }
 
-// The file is looked up anew for every sound: one replaced on disk plays with
-// its new content from the next sound on, one that cannot play plays nothing.
+// The file is looked up anew for every sound: one added or replaced on disk
+// plays with its new content from the next sound on; one that cannot play
+// plays nothing.
 TEST(QtSoundPlayerTest, AReplacedFilePlaysItsNewContent) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/Beep2.wav";
     const QByteArray garbage = QByteArray("RIFF? not really a wave file").repeated(4);
-    writeFile(path, garbage);
     qtplatform::QtSoundPlayer player;
+    player.play(path.toStdString());  // not there yet
+    QTRY_VERIFY(player.current() == nullptr || player.current()->status() == QSoundEffect::Error);
+    writeFile(path, garbage);
     player.play(path.toStdString());
     QTRY_VERIFY(player.current() == nullptr || player.current()->status() == QSoundEffect::Error);
     player.play(path.toStdString());
