@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -48,6 +50,26 @@ protected:
             QScrollBar::keyPressEvent(event);
     }
 };
+
+// Each style draws a frame's line at its own height; Qt's usual one puts the
+// title above the line. A label meant for the gap between the line and the
+// bars goes there when it fits, else level with the frame's title.
+void placeClearOfFrameLine(QLabel* label, QGroupBox* frame, int barTop) {
+    frame->ensurePolished();
+    const int contentsTop = frame->contentsRect().top();
+    if (contentsTop + label->height() <= barTop) {
+        label->move(label->x(), std::max(label->y(), contentsTop));
+        return;
+    }
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.textAlignment = frame->alignment();
+    option.lineWidth = 1;
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    label->move(label->x(), std::max(0, title.top() + (title.height() - label->height()) / 2));
+}
 
 }  // namespace
 
@@ -103,6 +125,7 @@ void Form3::buildControls() {
     HScroll1 = makeBar("HScroll1", 435, 221);
     HScroll2 = makeBar("HScroll2", 765, 271);
     HScroll3 = makeBar("HScroll3", 1095, 141);
+    for (QLabel* label : {Label1, Label2}) placeClearOfFrameLine(label, Frame1, HScroll1->y());
 
     Frame2 = new QGroupBox(QStringLiteral("&Sound"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -197,7 +220,7 @@ void Form3::Form_Load() {
         SoundOff->setChecked(true);
     if (forms::toBoolean(settings.get("Auto Show"), false)) Check1->setChecked(true);
     if (forms::toBoolean(settings.get("Always on Top"), false)) Check2->setChecked(true);
-    postTab(this);
+    tabOnceActive(this);
     Command3->setEnabled(false);
 }
 

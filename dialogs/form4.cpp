@@ -75,7 +75,7 @@ void Form4::Form_Load() {
     PageCount = 9;
     Picture1->setPage(PageNo(CurrentPage - 1));
     Dragging = false;
-    postTab(this);
+    tabOnceActive(this);
     setStaysOnTop(this, link_.alwaysOnTopChecked());
 }
 

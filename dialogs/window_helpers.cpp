@@ -86,9 +86,33 @@ void placeCentred(QLabel* label, const QRect& design) {
     label->move(centre - label->width() / 2, design.y());
 }
 
-void postTab(QWidget* window) {
-    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
-    QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
+namespace {
+
+// Waits for the first activation of its window, then queues the Tab behind
+// the focus that the activation itself gives.
+class TabOnActivation : public QObject {
+public:
+    explicit TabOnActivation(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::WindowActivate) {
+            QCoreApplication::postEvent(window_, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+            QCoreApplication::postEvent(window_, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
+            window_->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+void tabOnceActive(QWidget* window) {
+    new TabOnActivation(window);
 }
 
 }  // namespace dialogs

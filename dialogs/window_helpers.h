@@ -34,7 +34,8 @@ void fitCaption(QAbstractButton* control);
 // Sizes a label to its text, centred on the rectangle its design gives it.
 void placeCentred(QLabel* label, const QRect& design);
 
-// Posts one Tab key to a window, as if typed, without waiting for it.
-void postTab(QWidget* window);
+// Sends one Tab key to a window, as if typed, once the window has been shown
+// and has become the active window; a Tab before that only gives the first focus.
+void tabOnceActive(QWidget* window);
 
 }  // namespace dialogs

@@ -158,6 +158,9 @@ public:
 
     // ---- Main tick (tick.cpp) ----------------------------------------------
     void Timer1_Timer();
+    // Asked after a tick: whether further ticks change nothing until the
+    // seconds of the device's clock change, so that they may be skipped.
+    bool quietUntilNextSecond() const;
 
     // ---- Clock face (clock_face.cpp) ---------------------------------------
     void DoShowTime(const std::string& TimeText);

@@ -64,4 +64,15 @@ void DeviceEngine::Timer1_Timer() {
     }
 }
 
+bool DeviceEngine::quietUntilNextSecond() const {
+    if (BackCase->visible()) return true;
+    // A button held with the mouse follows the pointer on every tick.
+    if (PressedButton != ButtonNone) return false;
+    if (ResetScreen->visible()) return true;  // ACL held by its key
+    if (GameMode || AlarmSetMode != AlarmSetOff || TimeSetMode != 0) return false;
+    // The clock: the tick has drawn this second's time; its once-a-second
+    // work waits for a new second, unless that has come already.
+    return LastSecond == services_.clock.now().second;
+}
+
 }  // namespace engine

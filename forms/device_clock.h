@@ -9,6 +9,8 @@ class SystemTime {
 public:
     virtual ~SystemTime() = default;
     virtual TimeOfDay now() const = 0;
+    // Milliseconds from now to the system's next whole second, 1 to 1000.
+    virtual int32_t msToNextSecond() const = 0;
     // Asks the system to set its time of day, keeping the date. False when the
     // system refuses (no right to set the time) or fails.
     virtual bool trySetTimeOfDay(TimeOfDay t) = 0;
@@ -22,6 +24,8 @@ public:
     explicit DeviceClock(SystemTime& system) : system_(system) {}
 
     TimeOfDay now() const override { return TimeOfDay::fromSeconds(system_.now().toSeconds() + offset_); }
+    // The offset is whole seconds, so the device's seconds turn with the system's.
+    int32_t msToNextSecond() const override { return system_.msToNextSecond(); }
     void setTimeOfDay(TimeOfDay t) override {
         if (!refused_ && system_.trySetTimeOfDay(t)) return;
         refused_ = true;

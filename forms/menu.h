@@ -16,6 +16,7 @@ struct MenuItem {
     std::string caption;
     Kind kind = Kind::Command;
     bool checked = false;
+    bool enabled = true;
 
     bool isSeparator() const { return kind == Kind::Separator; }
 };

@@ -14,6 +14,12 @@ public:
     virtual ~Timer() = default;
     virtual void setInterval(int32_t ms) = 0;
     virtual int32_t interval() const = 0;
+    // Holds the next tick back until ms from now, once; the interval's pace
+    // resumes from that tick on. A stopped timer stays stopped.
+    virtual void sleepFor(int32_t ms) = 0;
+    // Ends a sleep: the next tick comes one interval from now. A timer that
+    // is not sleeping keeps its pace.
+    virtual void wake() = 0;
 };
 
 // One section of the per-user settings store; every value is text.
@@ -46,6 +52,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual TimeOfDay now() const = 0;
+    // Milliseconds from now until the seconds of now() change, 1 to 1000.
+    virtual int32_t msToNextSecond() const = 0;
     // Sets the time of day, keeping the date. Reports nothing.
     virtual void setTimeOfDay(TimeOfDay t) = 0;
 };
@@ -84,6 +92,8 @@ public:
     virtual ~TrayIcon() = default;
     virtual void add(const std::string& tip) = 0;
     virtual void remove() = 0;
+    // Whether the desktop has a tray now; one may come after start-up.
+    virtual bool available() const = 0;
 };
 
 // The pointer position in client pixels of the device window.

@@ -116,6 +116,12 @@ public:
     bool Busy = false;
 
 private:
+    bool canHide() const;
+    // Every event into the device ends here. Only a tick that leaves the
+    // device quiet until its clock's next second lets Timer1 sleep until just
+    // after it; anything else may leave work for the next tick (a time to
+    // redraw, a button to follow), so the interval's pace resumes.
+    void armTimer1(bool afterTick);
     void runMenuItem(const forms::MenuItem& item);
     void saveSwitch(const char* key, bool on);
     void restoreLogo();

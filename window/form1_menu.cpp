@@ -17,8 +17,15 @@ void Form1::saveSwitch(const char* key, bool on) {
     services_.device.settings.write(key, forms::booleanText(on));
 }
 
+bool Form1::canHide() const {
+    // Hidden without a tray, nothing but the alarm could bring the window back.
+    return services_.tray.available();
+}
+
 void Form1::mHide_Click() {
-    // The device runs on while hidden; the tray icon stays.
+    // The device runs on while hidden; the tray icon stays. Showing is always
+    // allowed: the alarm's Auto Show comes this way too.
+    if (!mHide.checked && !canHide()) return;
     mHide.checked = !mHide.checked;
     if (mHide.checked)
         services_.host.hide();
@@ -65,6 +72,7 @@ void Form1::mExit_Click() {
 
 void Form1::popupMenu() {
     if (unloaded_) return;
+    mHide.enabled = mHide.checked || canHide();
     forms::MenuItem* chosen = services_.menus.popup(mPopupMenu);
     // The menu runs its own loop: the program may have ended meanwhile.
     if (chosen == nullptr || unloaded_) return;
@@ -105,6 +113,7 @@ void Form1::Form_MouseMove(int16_t, int16_t, float X, float) {
     else if (Msg == kTrayRightButtonUp)
         popupMenu();
     Busy = false;
+    armTimer1(false);
 }
 
 void Form1::trayMessage(int32_t message) {

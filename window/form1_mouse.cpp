@@ -89,6 +89,7 @@ void Form1::mouseDown(forms::PictureElement& e, const forms::MouseArgs& a) {
         case MouseRole::None:
         case MouseRole::Store: break;
     }
+    armTimer1(false);
 }
 
 void Form1::mouseMove(forms::PictureElement& e, const forms::MouseArgs& a) {
@@ -111,6 +112,7 @@ void Form1::mouseMove(forms::PictureElement& e, const forms::MouseArgs& a) {
         case MouseRole::None:
         case MouseRole::Store: break;
     }
+    armTimer1(false);
 }
 
 void Form1::mouseUp(forms::PictureElement& e, const forms::MouseArgs& a) {
@@ -122,11 +124,13 @@ void Form1::mouseUp(forms::PictureElement& e, const forms::MouseArgs& a) {
         case MouseRole::None:
         case MouseRole::Store: break;
     }
+    armTimer1(false);
 }
 
 void Form1::dblClick(forms::PictureElement& e) {
     if (unloaded_) return;
     if (e.role() == MouseRole::Segment || e.role() == MouseRole::Case) mBack_Click();
+    armTimer1(false);
 }
 
 }  // namespace window

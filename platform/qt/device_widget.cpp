@@ -117,14 +117,24 @@ void DeviceWidget::mouseMoveEvent(QMouseEvent* e) {
 
 void DeviceWidget::keyPressEvent(QKeyEvent* e) {
     if (keys_ == nullptr) return;
-    // A held key repeats as key-downs only, as on the device's platform.
-    keys_->keyDown(virtualKey(*e), shiftState(e->modifiers()));
+    const int16_t code = virtualKey(*e);
+    // A held key repeats as key-downs only, as on the device's platform. A
+    // keystroke that began elsewhere (an item chosen in the popup menu, a
+    // window that closed on the key) is not this window's: neither its
+    // repeats nor its release reach the device.
+    if (!e->isAutoRepeat())
+        keysDown_.insert(code);
+    else if (!keysDown_.contains(code))
+        return;
+    keys_->keyDown(code, shiftState(e->modifiers()));
     flushDirty();
 }
 
 void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
     if (keys_ == nullptr || e->isAutoRepeat()) return;
-    keys_->keyUp(virtualKey(*e), shiftState(e->modifiers()));
+    const int16_t code = virtualKey(*e);
+    if (keysDown_.erase(code) == 0) return;
+    keys_->keyUp(code, shiftState(e->modifiers()));
     flushDirty();
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "forms/keys.h"
 #include "forms/mouse.h"
@@ -77,6 +78,7 @@ private:
     forms::KeyHandler* keys_ = nullptr;
     std::optional<forms::MouseRouter> router_;
     std::function<void()> onClose_;
+    std::set<int16_t> keysDown_;  // pressed in this window and not yet released
     bool quitting_ = false;
 };
 

@@ -22,8 +22,15 @@ forms::EntryKind QtFileSystem::query(const std::string& path) const {
 }
 
 void QtShell::open(const std::string& target) {
-    const QUrl url(QString::fromStdString(target), QUrl::StrictMode);
+    const QString text = QString::fromStdString(target);
+    QUrl url(text, QUrl::StrictMode);
     if (!url.isValid()) return;
+    if (url.scheme().isEmpty()) {
+        // A web address written without its scheme ("www.example.org/page")
+        // is a web page; a path is no link.
+        url = QUrl::fromUserInput(text);
+        if (url.scheme() != "http" || url.host().isEmpty()) return;
+    }
     const QString scheme = url.scheme().toLower();
     if (scheme != "http" && scheme != "https" && scheme != "mailto") return;
     QDesktopServices::openUrl(url);  // its answer is not looked at

@@ -14,8 +14,9 @@ public:
     forms::EntryKind query(const std::string& path) const override;
 };
 
-// Opens web and mail links with the desktop's handler. Nothing else opens
-// through here: a file or a program is never started by a link.
+// Opens web and mail links with the desktop's handler; a web address without
+// its scheme opens as a web page. Nothing else opens through here: a file or
+// a program is never started by a link.
 class QtShell final : public forms::Shell {
 public:
     void open(const std::string& target) override;

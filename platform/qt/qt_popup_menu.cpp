@@ -13,6 +13,7 @@ std::unique_ptr<QMenu> QtPopupMenu::build(const forms::Menu& menu, QWidget* pare
             item->isSeparator() ? qmenu->addSeparator() : qmenu->addAction(QString::fromStdString(item->caption));
         action->setObjectName(QString::fromStdString(item->name));
         action->setData(index++);
+        action->setEnabled(item->enabled);
         if (item->kind == forms::MenuItem::Kind::Check) {
             action->setCheckable(true);
             action->setChecked(item->checked);

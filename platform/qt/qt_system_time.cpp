@@ -20,6 +20,14 @@ forms::TimeOfDay QtSystemTime::now() const {
     return local_.at(current.tv_sec);
 }
 
+int32_t QtSystemTime::msToNextSecond() const {
+    timespec current{};
+    clock_gettime(CLOCK_REALTIME, &current);
+    // Rounded up, so that a wait of this long ends in the next second.
+    constexpr long kNanosPerMs = 1'000'000;
+    return static_cast<int32_t>((1'000'000'000L - current.tv_nsec + kNanosPerMs - 1) / kNanosPerMs);
+}
+
 std::optional<std::time_t> sameDayAt(std::time_t now, forms::TimeOfDay t) {
     std::tm day{};
     if (localtime_r(&now, &day) == nullptr) return std::nullopt;

@@ -27,6 +27,7 @@ private:
 class QtSystemTime final : public forms::SystemTime {
 public:
     forms::TimeOfDay now() const override;
+    int32_t msToNextSecond() const override;
     bool trySetTimeOfDay(forms::TimeOfDay t) override;
 
 private:

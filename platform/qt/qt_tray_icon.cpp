@@ -31,6 +31,11 @@ void QtTrayIcon::add(const std::string& tip) {
     tray_->show();
 }
 
+bool QtTrayIcon::available() const {
+    // Asked anew each time: Qt notices a tray host that starts later.
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void QtTrayIcon::remove() {
     if (tray_) tray_->hide();
 }

@@ -27,6 +27,7 @@ public:
 
     void add(const std::string& tip) override;
     void remove() override;
+    bool available() const override;
     bool isAdded() const { return tray_ && tray_->isVisible(); }
     QString toolTip() const { return tray_ ? tray_->toolTip() : QString(); }
 

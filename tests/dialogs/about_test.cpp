@@ -9,7 +9,9 @@
 
 #include "dialogs/secondary_windows_qt.h"
 #include "dialogs/window_helpers.h"
+#include "platform/qt/qt_desktop.h"
 #include "tests/dialogs/fake_device_link.h"
+#include "tests/support/link_catcher.h"
 
 namespace {
 
@@ -92,6 +94,27 @@ TEST_F(About, AnyMouseButtonOpensEachLinkItsOwnWay) {
               (Strings{label("Homepage")->text().toStdString(), label("Handbill")->text().toStdString()}));
     EXPECT_TRUE(painted(label("Handbill"), kNavy));
     EXPECT_TRUE(box->isVisible());  // a link that may not have opened changes nothing here
+}
+
+// The About box on the program's own shell.
+class RealShellLink : public fakes::FakeDeviceLink {
+public:
+    forms::Shell& shell() override { return real; }
+    qtplatform::QtShell real;
+};
+
+TEST(AboutOnTheDesktop, EveryLinkReachesTheDesktopsHandler) {
+    fakes::LinkCatcher catcher({"http", "https", "mailto"});
+    RealShellLink link;
+    dialogs::SecondaryWindowsQt windows{link};
+    windows.showAbout();
+    dialogs::Form2* box = windows.about();
+    for (const char* name : {"Email", "Homepage", "Handbill"}) {
+        QWidget* label = box->findChild<QWidget*>(name);
+        QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, label->mapTo(box, label->rect().center()));
+    }
+    EXPECT_EQ(catcher.opened, (Strings{"mailto:drellok@example.com", "https://www.example.com/drellok/",
+                                       "http://www.example.org/handbill"}));
 }
 
 TEST_F(About, OkEnterAndEscCloseIt) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
@@ -43,6 +45,34 @@ protected:
     dialogs::Form4* viewer = nullptr;
     QWindow* window = nullptr;
 };
+
+// Notes each Tab key that reaches a window and whether that window was the
+// active one then.
+class TabWatcher : public QObject {
+public:
+    TabWatcher() { QCoreApplication::instance()->installEventFilter(this); }
+    ~TabWatcher() override { QCoreApplication::instance()->removeEventFilter(this); }
+    std::vector<bool> activeAtTab;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab && widget)
+            activeAtTab.push_back(widget->window()->isActiveWindow());
+        return false;
+    }
+};
+
+TEST(InstructionsOpening, ItsTabComesOnceTheViewerIsShownAndActive) {
+    TabWatcher watcher;
+    fakes::FakeDeviceLink link;
+    dialogs::SecondaryWindowsQt windows{link};
+    windows.showInstructions();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(windows.instructions()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watcher.activeAtTab, std::vector<bool>{true});
+    EXPECT_EQ(QApplication::focusWidget(), windows.instructions());
+}
 
 TEST_F(Instructions, OpensOnTheFirstPageWithoutANumber) {
     EXPECT_EQ(current(), 1);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,6 +61,16 @@ TEST_F(Options, OpensWithTheStoredValuesAndApplyDisabled) {
     EXPECT_FALSE(applyEnabled());
     EXPECT_TRUE(link.store.writes.empty());
     EXPECT_TRUE(link.calls.empty());
+}
+
+TEST_F(Options, OpensWithTheFocusOnTheGameBBar) {
+    dialogs::Form3* dialog = open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), bar(2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(bar(1)->value(), 221);
+    EXPECT_EQ(bar(2)->value(), 272);
 }
 
 TEST_F(Options, StoredSpeedsAtTheEndsAndBetweenWholeNumbers) {
@@ -302,6 +314,26 @@ TEST_F(Options, LayoutFollowsTheDesign) {
         auto* b = child<QPushButton>(name);
         EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text().remove('&')), b->width() - 8) << name;
     }
+
+    // "Slow" and "Fast" stand over the ends of the bars, on plain background:
+    // with them hidden, nothing of the frame (its line) is drawn where they go.
+    QLabel* slow = child<QLabel>("Label1");
+    QLabel* fast = child<QLabel>("Label2");
+    slow->hide();
+    fast->hide();
+    const QImage bare = child<QWidget>("Frame1")->grab().toImage();
+    slow->show();
+    fast->show();
+    for (QLabel* label : {slow, fast}) {
+        const QRect r = label->geometry();
+        EXPECT_LT(r.bottom(), bar(1)->y()) << label->text().toStdString();
+        int marked = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) marked += bare.pixel(x, y) != bare.pixel(r.topLeft());
+        EXPECT_EQ(marked, 0) << label->text().toStdString() << " lies on the frame's drawing";
+    }
+    EXPECT_EQ(slow->x(), bar(1)->x());
+    EXPECT_NEAR(fast->geometry().right(), bar(1)->geometry().right(), 1);
 
     // The tab order of the design, from the first scroll bar round to it again.
     Strings order;

@@ -55,6 +55,31 @@ TEST_F(DeviceWindow, RightClickOnTheCaseAndEnterOpenTheMenu) {
     EXPECT_TRUE(session.processAlive());
 }
 
+TEST_F(DeviceWindow, AnItemChosenWithAKeyIsNotUndoneByThatKeysRelease) {
+    const std::string device = start();
+    // As a person types: the key comes up after the menu has closed.
+    auto type = [](const std::string& keysym) {
+        keyDown(keysym);
+        std::this_thread::sleep_for(300ms);
+        keyUp(keysym);
+    };
+    moveMouseTo(device, bareCasePoint());
+    click(3);
+    ASSERT_TRUE(menuOpens());
+    type("b");  // "&Back"
+    EXPECT_TRUE(menuCloses());
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(shownPicture(screenshot(device), "BackCase", {"BackCase"}), "BackCase") << "the back did not stay";
+
+    click(3);
+    ASSERT_TRUE(menuOpens());
+    type("Down");  // the first item that can be chosen: "&Sound" (no tray, no Hide)
+    type("Return");
+    EXPECT_TRUE(session.waitForSetting("Sound", "False"));
+    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(session.openMenus().empty()) << "the release of Enter opened the menu again";
+}
+
 TEST_F(DeviceWindow, DragMovesTheWindowByThePointersTravelAndARestartKeepsThePlace) {
     const std::string device = start({{"Left", twips(100, 3)}, {"Top", twips(120, 22)}});
     const auto before = windowGeometry(device);
@@ -124,6 +149,32 @@ TEST_F(DeviceWindow, DoubleClickOnTheTrayIconHidesAndShowsTheWindow) {
         std::this_thread::sleep_for(kPastDoubleClick);
     }
     EXPECT_TRUE(session.processAlive());
+}
+
+TEST_F(DeviceWindow, WithoutATrayHideKeepsTheWindowAndATrayStartedLaterIsUsed) {
+    const std::string device = start();
+    auto hideFromTheMenu = [&] {
+        moveMouseTo(device, bareCasePoint());
+        click(3);
+        ASSERT_TRUE(menuOpens());
+        key("h");  // "&Hide"
+        std::this_thread::sleep_for(500ms);
+    };
+    auto viewable = [&] {
+        const auto g = windowGeometry(device);
+        return g && g->viewable;
+    };
+
+    hideFromTheMenu();
+    EXPECT_TRUE(viewable()) << "hidden with no tray to bring it back";
+    key("Escape");  // a disabled item leaves the menu open
+    ASSERT_TRUE(menuCloses());
+
+    session.startTray();
+    ASSERT_TRUE(waitUntil([&] { return session.trayIcon().has_value(); }, kStartTimeout))
+        << "the icon did not dock in the tray";
+    hideFromTheMenu();
+    EXPECT_TRUE(waitUntil([&] { return !viewable(); })) << "Hide did nothing with a tray there";
 }
 
 TEST_F(DeviceWindow, ExitFromTheMenuEndsTheProgramWithItsWindows) {

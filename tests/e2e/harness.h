@@ -192,8 +192,9 @@ public:
     void startTray();
     bool hasWindowManager() const { return wm_ != nullptr; }
 
-    // Starts the program (again, after an earlier run ended, with the same HOME).
-    Process& startProgram();
+    // Starts the program (again, after an earlier run ended, with the same
+    // HOME), with further environment variables where given.
+    Process& startProgram(const std::map<std::string, std::string>& environment = {});
     Process& program();
     bool processAlive();
 

@@ -1,5 +1,7 @@
 // The secondary windows opened from the device window's keys: the Options
 // window, and the Instructions viewer turned with the keyboard and closed.
+#include <cstdlib>
+#include <fstream>
 #include <thread>
 
 #include "tests/e2e/harness.h"
@@ -11,10 +13,10 @@ using namespace e2e;
 
 class SecondaryWindows : public EndToEnd {
 protected:
-    std::string start() {
+    std::string start(const std::map<std::string, std::string>& environment = {}) {
         session.writeSettings();
         session.startWindowManager();
-        session.startProgram();
+        session.startProgram(environment);
         device = session.waitForWindow("Drellok");
         session.focus(device);
         return device;
@@ -49,6 +51,17 @@ TEST_F(SecondaryWindows, KeyOOpensTheOptionsWindowOnce) {
     EXPECT_EQ(session.findWindow("Drellok Options"), options);
 }
 
+TEST_F(SecondaryWindows, ARightArrowRightAfterOpeningOptionsMovesTheGameBBar) {
+    start();
+    key("o");
+    session.focus(session.waitForWindow("Drellok Options"));
+    std::this_thread::sleep_for(300ms);
+    key("Right");
+    key("Return");  // OK
+    EXPECT_TRUE(session.waitForSetting("Game B Speed", "169")) << session.settings()["Game B Speed"];
+    EXPECT_EQ(session.settings()["Game A Speed"], "220");
+}
+
 TEST_F(SecondaryWindows, F1OpensTheViewerWhosePagesTurnAndEscClosesIt) {
     start();
     key("F1");
@@ -68,6 +81,37 @@ TEST_F(SecondaryWindows, F1OpensTheViewerWhosePagesTurnAndEscClosesIt) {
         << "Esc did not close the viewer";
     EXPECT_TRUE(session.processAlive());
     EXPECT_TRUE(session.findWindow("Drellok").has_value());
+}
+
+TEST_F(SecondaryWindows, TheAboutBoxsThreeLinksReachTheDesktopsOpener) {
+    // A stand-in for the desktop's opener that notes what it is asked to open.
+    const auto bin = session.home() / "bin";
+    const auto log = session.home() / "opened.log";
+    std::filesystem::create_directories(bin);
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nprintf '%s\\n' \"$*\" >> '" << log.string() << "'\n";
+    std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    start({{"PATH", bin.string() + ":" + (path ? path : "/usr/bin:/bin")}});
+
+    clickElement(device, "Logo");
+    const std::string about = session.waitForWindow("Drellok Simulator");
+    // The middle of each link as the box lays them out: the e-mail address,
+    // the home page, and the third party's page in the frame below.
+    for (const forms::Point p : {forms::Point{121, 40}, forms::Point{122, 55}, forms::Point{120, 113}}) {
+        moveMouseTo(about, p);
+        click(1);
+        std::this_thread::sleep_for(kPastDoubleClick);
+    }
+    std::vector<std::string> opened;
+    EXPECT_TRUE(waitUntil([&] {
+        opened.clear();
+        std::ifstream in(log);
+        for (std::string line; std::getline(in, line);) opened.push_back(line);
+        return opened.size() >= 3;
+    })) << opened.size()
+        << " links opened";
+    EXPECT_EQ(opened, (std::vector<std::string>{"mailto:drellok@example.com", "https://www.example.com/drellok/",
+                                                "http://www.example.org/handbill"}));
 }
 
 }  // namespace

@@ -175,9 +175,9 @@ void Session::startTray() {
         });
 }
 
-Process& Session::startProgram() {
+Process& Session::startProgram(const std::map<std::string, std::string>& environment) {
     program_.reset();
-    const std::map<std::string, std::string> env{
+    std::map<std::string, std::string> env{
         {"HOME", home_.string()},
         {"XDG_RUNTIME_DIR", (home_ / "run").string()},
         {"QT_QPA_PLATFORM", "xcb"},
@@ -188,6 +188,7 @@ Process& Session::startProgram() {
         {"DBUS_SESSION_BUS_ADDRESS", ""},
         {"SESSION_MANAGER", ""},
     };
+    for (const auto& [name, value] : environment) env[name] = value;
     ++runs_;
     program_ = std::make_unique<Process>(
         std::vector<std::string>{"setpriv", "--inh-caps=-sys_time", "--bounding-set=-sys_time", DRELLOK_PROGRAM}, env,

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+#include <string>
+
+#include "forms/keys.h"
+#include "forms/mouse.h"
 #include "tests/support/engine_fixture.h"
 
 namespace {
@@ -134,6 +140,117 @@ TEST_F(Tick, IdleDiverIsPushedOffTheBoatAfterTenSeconds) {
     d.Timer1_Timer();
     EXPECT_EQ(d.DiverPos, 1);
     EXPECT_EQ(d.IdleCountdown, 0);
+}
+
+// ---- Quiet until the next second ---------------------------------------------
+
+// Everything a tick could change: every element, the fields the tick's work
+// moves, and what went out to the services.
+std::string everything(const fakes::EngineRig& rig) {
+    const engine::DeviceEngine& d = rig.device;
+    std::ostringstream o;
+    for (const forms::PictureElement* e : d.scene().bottomToTop())
+        o << e->label() << (e->visible() ? "+" : "-") << (e->picture() ? e->picture()->key() : "") << " ";
+    o << "\nLastSecond=" << int(d.LastSecond) << " Caught=" << int(d.CaughtCounter) << " Diver=" << int(d.DiverPos)
+      << " Turn=" << int(d.TentacleTurn) << " Idle=" << int(d.IdleCountdown) << " Unload=" << int(d.BoatUnload)
+      << " Ringing=" << d.AlarmRinging << " Score=" << d.ScoreShown << " Repeat=" << int(d.RepeatCount)
+      << " Pressed=" << d.PressedButton << " Seconds=" << d.SecondCounter << " Misses=" << int(d.Misses)
+      << "\nsounds=" << rig.sound.played.size() << " writes=" << rig.settings.writes.size()
+      << " intervals=" << rig.timer.history.size() << " window=" << rig.window.calls.size();
+    return o.str();
+}
+
+constexpr int16_t kKey1 = forms::vk::Key0 + 1;
+constexpr int16_t kKeyA = forms::vk::KeyA;
+constexpr int16_t kKeyR = forms::vk::KeyA + 17;
+constexpr int16_t kKeyT = forms::vk::KeyA + 19;
+
+void gameOver(fakes::EngineRig& r) {
+    r.device.CurrentGame = engine::GameA;
+    r.device.DoStartGame();
+    r.device.Misses = 4;
+    r.device.CaughtCounter = 7;
+}
+
+struct ModeCase {
+    const char* mode;
+    std::function<void(fakes::EngineRig&)> enter;
+    bool quiet;
+};
+
+// Every mode of the tick, each as the user reaches it where that is short.
+const ModeCase kModes[] = {
+    {"turned over", [](fakes::EngineRig& r) { r.device.BackCase->show(); }, true},
+    {"turned over, a button held by the mouse",
+     [](fakes::EngineRig& r) {
+         r.device.ButtonMouseDown(engine::ButtonGameA, forms::kLeftButton);
+         r.device.BackCase->show();
+     },
+     true},
+    {"all clear, ACL held by its key", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKeyR, 0); }, true},
+    {"all clear, ACL held by the mouse",
+     [](fakes::EngineRig& r) { r.device.ButtonMouseDown(engine::ButtonACL, forms::kLeftButton); }, false},
+    {"clock", [](fakes::EngineRig&) {}, true},
+    {"clock, TIME held by its key", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKeyT, 0); }, true},
+    {"clock, GAME A held by its key", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKey1, 0); }, true},
+    {"clock, the demonstration diver caught", [](fakes::EngineRig& r) { r.device.CaughtCounter = 9; }, true},
+    {"clock, the alarm ringing",
+     [](fakes::EngineRig& r) {
+         r.settings.values["Alarm Time"] = "102000 AM";
+         r.settings.values["Alarm On"] = "True";
+     },
+     true},
+    {"clock, a button held by the mouse",
+     [](fakes::EngineRig& r) { r.device.ButtonMouseDown(engine::ButtonGameA, forms::kLeftButton); }, false},
+    {"alarm preview", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKeyA, 0); }, false},
+    {"alarm setting", [](fakes::EngineRig& r) { r.device.AlarmSetMode = engine::AlarmSetEditing; }, false},
+    {"clock setting", [](fakes::EngineRig& r) { r.device.TimeSetMode = 1; }, false},
+    {"play",
+     [](fakes::EngineRig& r) {
+         r.device.Form_KeyDown(kKey1, 0);
+         r.device.Form_KeyUp(kKey1, 0);
+     },
+     false},
+    {"game over", gameOver, false},
+    {"game over run out, back to the clock",
+     [](fakes::EngineRig& r) {
+         gameOver(r);
+         r.device.SecondCounter = 59;  // the settling tick ends the game
+     },
+     true},
+};
+
+TEST(QuietUntilNextSecond, OnlyTheClockTurnedOverAndACLByKeyAreQuietAndTheirTicksChangeNothing) {
+    for (const ModeCase& m : kModes) {
+        SCOPED_TRACE(m.mode);
+        fakes::EngineRig rig;
+        rig.clock.set(10, 20, 29);
+        rig.device.Timer1_Timer();
+        rig.clock.set(10, 20, 30);
+        m.enter(rig);
+        rig.device.Timer1_Timer();  // the tick that finds the new second
+        EXPECT_EQ(rig.device.quietUntilNextSecond(), m.quiet);
+        if (!m.quiet) continue;
+        // Quiet: the ticks it may skip until the next second change nothing.
+        const std::string before = everything(rig);
+        for (int i = 0; i < 19; ++i) rig.device.Timer1_Timer();
+        EXPECT_EQ(everything(rig), before);
+    }
+}
+
+TEST(QuietUntilNextSecond, TheClockWithANewSecondIsBusyUntilItsTickRan) {
+    fakes::EngineRig rig;
+    rig.clock.set(10, 20, 30);
+    rig.device.Timer1_Timer();
+    ASSERT_TRUE(rig.device.quietUntilNextSecond());
+    rig.clock.set(10, 20, 31);  // the second turned after the tick
+    EXPECT_FALSE(rig.device.quietUntilNextSecond());
+    rig.device.Timer1_Timer();
+    EXPECT_TRUE(rig.device.quietUntilNextSecond());
+    // Turned over, the new second waits for the device to come back.
+    rig.device.BackCase->show();
+    rig.clock.set(10, 20, 32);
+    EXPECT_TRUE(rig.device.quietUntilNextSecond());
 }
 
 }  // namespace

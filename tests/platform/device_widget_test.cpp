@@ -218,6 +218,25 @@ TEST_F(DeviceWidgetTest, AutoRepeatGivesKeyDownsOnly) {
     EXPECT_EQ(recorder.events, (Strings{"keyDown 37 0", "keyDown 37 0", "keyUp 37 0"}));
 }
 
+TEST_F(DeviceWidgetTest, AKeystrokeThatBeganElsewhereIsNotTheDevicesOwn) {
+    // Pressed in a popup menu or another window: only the release comes here.
+    QTest::keyRelease(&widget, Qt::Key_B);
+    QTest::keyRelease(&widget, Qt::Key_Return);
+    // Its repeats while held here change nothing either.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&widget, &repeat);
+    QTest::keyRelease(&widget, Qt::Key_1);
+    // A keypad key is not its main-row twin.
+    QTest::keyPress(&widget, Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyRelease(&widget, Qt::Key_1);
+    QTest::keyRelease(&widget, Qt::Key_1, Qt::KeypadModifier);
+    // A keystroke of this window comes up once.
+    QTest::keyPress(&widget, Qt::Key_B);
+    QTest::keyRelease(&widget, Qt::Key_B);
+    QTest::keyRelease(&widget, Qt::Key_B);
+    EXPECT_EQ(recorder.events, (Strings{"keyDown 97 0", "keyUp 97 0", "keyDown 66 0", "keyUp 66 0"}));
+}
+
 TEST_F(DeviceWidgetTest, ToolTipIsTheTopmostShownEnabledPictures) {
     showAndSettle();
     auto tipAt = [&](QPoint p) {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -31,6 +30,7 @@
 #include "platform/qt/qt_system_time.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_tray_icon.h"
+#include "tests/support/link_catcher.h"
 
 namespace {
 
@@ -63,10 +63,41 @@ TEST(QtTimerTest, TicksCallTheDevice) {
     EXPECT_EQ(ticks, 3);
 }
 
+TEST(QtTimerTest, ASleepHoldsBackOneTickThenThePaceResumes) {
+    qtplatform::QtTimer timer;
+    int ticks = 0;
+    timer.setOnTick([&] { ++ticks; });
+    timer.sleepFor(1);  // stopped: stays stopped
+    EXPECT_FALSE(timer.isActive());
+
+    timer.setInterval(60000);
+    timer.sleepFor(1);
+    EXPECT_TRUE(timer.sleeping());
+    QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 5000);
+    EXPECT_FALSE(timer.sleeping());
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 60000);
+
+    // The same interval again keeps a sleep; a new one or a wake ends it.
+    timer.sleepFor(60000);
+    timer.setInterval(60000);
+    EXPECT_TRUE(timer.sleeping());
+    timer.wake();
+    EXPECT_FALSE(timer.sleeping());
+    timer.sleepFor(60000);
+    timer.setInterval(50000);
+    EXPECT_FALSE(timer.sleeping());
+    timer.sleepFor(60000);
+    timer.setInterval(0);
+    EXPECT_FALSE(timer.sleeping());
+    EXPECT_FALSE(timer.isActive());
+}
+
 // ---- Tray icon ----------------------------------------------------------------
 
 TEST(QtTrayIconTest, WithoutATrayHostAddingAndRemovingNeverFails) {
     qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());
+    EXPECT_FALSE(tray.available());
     tray.add("Drellok");
     EXPECT_TRUE(tray.isAdded());
     EXPECT_EQ(tray.toolTip(), "Drellok");
@@ -109,13 +140,16 @@ protected:
 
 TEST_F(PopupMenuTest, BuildsCaptionsChecksAndSeparators) {
     back.checked = true;
+    hide.enabled = false;
     auto qmenu = qtplatform::QtPopupMenu::build(menu, nullptr);
     const QList<QAction*> actions = qmenu->actions();
     ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(actions[0]->text(), "&Hide");
     EXPECT_TRUE(actions[0]->isCheckable());
     EXPECT_FALSE(actions[0]->isChecked());
+    EXPECT_FALSE(actions[0]->isEnabled());
     EXPECT_TRUE(actions[1]->isChecked());
+    EXPECT_TRUE(actions[1]->isEnabled());
     EXPECT_TRUE(actions[2]->isSeparator());
     EXPECT_FALSE(actions[3]->isCheckable());
     EXPECT_EQ(actions[3]->text(), "&Exit");
@@ -290,27 +324,16 @@ TEST(QtFileSystemTest, TellsFilesFromFoldersAndEverythingElseIsMissing) {
     EXPECT_EQ(files.separator(), '/');
 }
 
-// Catches what the shell would open.
-class LinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    Strings opened;
-public slots:
-    void open(const QUrl& url) { opened.push_back(url.toString().toStdString()); }
-};
-
 TEST(QtShellTest, OpensWebAndMailLinksOnly) {
-    LinkCatcher catcher;
-    for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
-        QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+    fakes::LinkCatcher catcher({"http", "https", "mailto", "file", "ftp", "javascript"});
     qtplatform::QtShell shell;
     for (const char* link : {"https://example.org/drellok", "mailto:someone@example.org", "http://example.org",
-                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url"})
+                             "file:///etc/passwd", "ftp://example.org/x", "javascript:alert(1)", "", "::not a url",
+                             // Written without a scheme: a web address is a web page, a path is nothing.
+                             "www.example.org/handbill", "/etc/passwd", "../etc/passwd", "~/notes", " "})
         shell.open(link);
-    for (const char* scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
-        QDesktopServices::unsetUrlHandler(scheme);
-    EXPECT_EQ(catcher.opened,
-              (Strings{"https://example.org/drellok", "mailto:someone@example.org", "http://example.org"}));
+    EXPECT_EQ(catcher.opened, (Strings{"https://example.org/drellok", "mailto:someone@example.org",
+                                       "http://example.org", "http://www.example.org/handbill"}));
 }
 
 TEST(QtCursorTest, PointerInClientPixelsOfTheWindow) {
@@ -391,6 +414,13 @@ TEST_F(SystemTimeTest, AChangedZoneShowsWithinAMinute) {
     EXPECT_EQ(forms::timeText(local.at(summer)), "030000 AM");
 }
 
-}  // namespace
+TEST_F(SystemTimeTest, TheNextSecondIsWhereTheSecondsTurn) {
+    const int ms = QTime::currentTime().msec();
+    const int untilNext = qtplatform::QtSystemTime().msToNextSecond();
+    EXPECT_GE(untilNext, 1);
+    EXPECT_LE(untilNext, 1000);
+    const int diff = std::abs(1000 - ms - untilNext);
+    EXPECT_LE(std::min(diff, 1000 - diff), 50);  // two readings, a moment apart
+}
 
-#include "services_test.moc"
+}  // namespace

@@ -35,14 +35,24 @@ inline const std::map<std::string, std::string>& firstStartSettings() {
     return settings;
 }
 
+// Ticks only when the test says so; records the intervals set and whether the
+// next tick is held back, and for how long.
 class FakeTimer : public forms::Timer {
 public:
     void setInterval(int32_t ms) override {
+        if (ms != interval_) sleeping.reset();  // as the real timer: a new pace ends a sleep
         interval_ = ms;
         history.push_back(ms);
     }
     int32_t interval() const override { return interval_; }
+    void sleepFor(int32_t ms) override {
+        if (interval_ > 0) sleeping = ms;
+    }
+    void wake() override { sleeping.reset(); }
+    // Milliseconds from the last arming to the next tick; 0 when stopped.
+    int32_t nextTickIn() const { return sleeping ? *sleeping : (interval_ > 0 ? interval_ : 0); }
     std::vector<int32_t> history;
+    std::optional<int32_t> sleeping;
 
 private:
     int32_t interval_ = 50;
@@ -73,6 +83,7 @@ public:
 class FakeSystemTime : public forms::SystemTime {
 public:
     forms::TimeOfDay now() const override { return time; }
+    int32_t msToNextSecond() const override { return 1000 - millisecond; }
     bool trySetTimeOfDay(forms::TimeOfDay t) override {
         setRequests.push_back(t);
         if (refuse) return false;
@@ -80,6 +91,7 @@ public:
         return true;
     }
     forms::TimeOfDay time{12, 0, 0};
+    int millisecond = 0;  // into the second of time, 0..999
     bool refuse = false;
     std::vector<forms::TimeOfDay> setRequests;
 };
@@ -130,7 +142,9 @@ public:
         shown = false;
         calls.push_back("remove");
     }
+    bool available() const override { return trayAvailable; }
     bool shown = false;
+    bool trayAvailable = true;
     std::string tip;
     std::vector<std::string> calls;
 };

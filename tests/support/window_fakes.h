@@ -80,9 +80,13 @@ public:
         ++opened;
         ++open;
         std::vector<std::string> marks;
-        for (const auto& item : menu.items())
+        std::vector<std::string> disabled;
+        for (const auto& item : menu.items()) {
             if (item->checked) marks.push_back(item->name);
+            if (!item->enabled) disabled.push_back(item->name);
+        }
         checkedAtOpen.push_back(marks);
+        disabledAtOpen.push_back(disabled);
         if (whileOpen) whileOpen();
         --open;
         if (choices.empty()) return nullptr;
@@ -93,6 +97,7 @@ public:
     std::deque<std::string> choices;
     std::function<void()> whileOpen;
     std::vector<std::vector<std::string>> checkedAtOpen;
+    std::vector<std::vector<std::string>> disabledAtOpen;
     int opened = 0;
     int open = 0;
 };

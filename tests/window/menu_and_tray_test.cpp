@@ -84,6 +84,35 @@ TEST_F(MenuAndTray, HideAndShowFollowTheMarkWhileTheDeviceRunsOn) {
     EXPECT_EQ(form.Msg, kTrayLeftDoubleClick);
 }
 
+TEST_F(MenuAndTray, WithoutATrayHideKeepsTheWindowShownAndATrayThatComesIsUsedAtOnce) {
+    rig.tray.trayAvailable = false;
+    rig.menus.choices = {"mHide"};
+    form.popupMenu();
+    EXPECT_EQ(rig.menus.disabledAtOpen.back(), (Strings{"mHide"}));
+    form.mHide_Click();
+    EXPECT_FALSE(form.mHide.checked);
+    EXPECT_TRUE(rig.host.visible);
+    EXPECT_EQ(rig.host.calls, Strings{});
+
+    rig.tray.trayAvailable = true;
+    rig.menus.choices = {"mHide"};
+    form.popupMenu();
+    EXPECT_EQ(rig.menus.disabledAtOpen.back(), Strings{});
+    EXPECT_TRUE(form.mHide.checked);
+    EXPECT_FALSE(rig.host.visible);
+
+    // Showing needs no tray: the alarm still brings the hidden window back
+    // when the tray has gone meanwhile.
+    rig.tray.trayAvailable = false;
+    rig.clock.set(6, 29, 59);
+    form.Timer1_Timer();
+    rig.clock.set(6, 30, 0);  // the stored alarm time
+    form.Timer1_Timer();
+    EXPECT_TRUE(d.AlarmRinging);
+    EXPECT_FALSE(form.mHide.checked);
+    EXPECT_TRUE(rig.host.visible);
+}
+
 TEST_F(MenuAndTray, OnlyARightReleaseOnTheTrayOpensTheMenu) {
     for (int32_t m : {kTrayMove, kTrayLeftDown, kTrayLeftUp, kTrayRightDown, 0, -1, 0x7fffffff}) form.trayMessage(m);
     EXPECT_EQ(rig.menus.opened, 0);

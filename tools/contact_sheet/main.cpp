@@ -33,6 +33,8 @@ class StillTimer : public forms::Timer {
 public:
     void setInterval(int32_t ms) override { interval_ = ms; }
     int32_t interval() const override { return interval_; }
+    void sleepFor(int32_t) override {}
+    void wake() override {}
 
 private:
     int32_t interval_ = 50;
@@ -48,6 +50,7 @@ public:
 class NoonClock : public forms::Clock {
 public:
     forms::TimeOfDay now() const override { return {12, 0, 0}; }
+    int32_t msToNextSecond() const override { return 1000; }
     void setTimeOfDay(forms::TimeOfDay) override {}
 };
 
