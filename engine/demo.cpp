@@ -3,6 +3,10 @@
 namespace engine {
 
 void DeviceEngine::DoDemoStep() {
+    // The demonstration plays on the clock's board only. The alarm can be set
+    // from a game over, whose board stays: its time steps must not walk that
+    // diver into a new catch, which would count the misses past the game over.
+    if (GameMode) return;
     // At sub-step 8 the grab still has to finish (8 + 1 folds back to 5), so
     // the treasure counts as carried only from place 5 on.
     const bool carrying = DiverLoad == 2 && DiverPos != 8;

@@ -1,9 +1,9 @@
 #include "forms/convert.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace forms {
@@ -12,21 +12,33 @@ double roundHalfEven(double v) {
     return std::nearbyint(v);
 }  // default rounding mode: ties to even
 
+namespace {
+// The blanks of the C locale, whatever locale the program runs in.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+}  // namespace
+
+// std::from_chars, unlike strtod, never follows the locale's decimal mark (the
+// program runs with the user's locale). It takes no blanks and no plus sign,
+// so those two are dealt with here, as strtod took them.
 std::optional<double> parseNumber(const std::string& text) {
     size_t b = 0, e = text.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(text[b]))) ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(text[e - 1]))) --e;
+    while (b < e && isBlank(text[b])) ++b;
+    while (e > b && isBlank(text[e - 1])) --e;
+    if (b < e && text[b] == '+' && b + 1 < e && (isDigit(text[b + 1]) || text[b + 1] == '.')) ++b;
     if (b == e) return std::nullopt;
     // Only plain decimal notation: no hex, no "inf", no "nan".
     for (size_t i = b; i < e; ++i) {
         const char c = text[i];
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'))
-            return std::nullopt;
+        if (!(isDigit(c) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E')) return std::nullopt;
     }
-    const std::string s = text.substr(b, e - b);
-    char* end = nullptr;
-    const double v = std::strtod(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || !std::isfinite(v)) return std::nullopt;
+    double v = 0;
+    const auto [end, error] = std::from_chars(text.data() + b, text.data() + e, v, std::chars_format::general);
+    if (error != std::errc() || end != text.data() + e || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
@@ -91,11 +103,9 @@ std::string singleText(float v) {
         std::snprintf(buf, sizeof buf, "%.0f", static_cast<double>(v));
         return buf;
     }
-    for (int precision = 1; precision <= 9; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(v));
-        if (std::strtof(buf, nullptr) == v) break;
-    }
-    return buf;
+    // The shortest text that reads back as v, with a point in any locale.
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    return std::string(buf, end);
 }
 
 }  // namespace forms

@@ -10,6 +10,7 @@ packages=(
     libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth openbox trayer xdotool x11-utils imagemagick wmctrl desktop-file-utils
+    locales  # the sources of the comma-decimal locale that a conversion test builds
 )
 
 always=false

@@ -2,6 +2,7 @@
 
 #include <QSoundEffect>
 #include <QString>
+#include <QUrl>
 #include <map>
 #include <memory>
 
@@ -15,13 +16,16 @@ namespace qtplatform {
 class QtSoundPlayer final : public forms::SoundPlayer {
 public:
     QtSoundPlayer() = default;
+    ~QtSoundPlayer() override;
     QtSoundPlayer(const QtSoundPlayer&) = delete;
     QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
     void play(const std::string& path) override;
+    // The effect of the sound started last, while nothing has stopped it.
+    const QSoundEffect* current() const { return current_; }
 
 private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;  // loaded once per file
+    std::map<QUrl, std::unique_ptr<QSoundEffect>> effects_;  // loaded once per file content
     QSoundEffect* current_ = nullptr;
 };
 

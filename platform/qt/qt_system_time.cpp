@@ -2,16 +2,22 @@
 
 namespace qtplatform {
 
-forms::TimeOfDay QtSystemTime::now() const {
-    timespec current{};
-    clock_gettime(CLOCK_REALTIME, &current);
-    const std::time_t utc = current.tv_sec;
+forms::TimeOfDay LocalTimeOfDay::at(std::time_t utc) {
     if (utc / 60 != offsetMinute_) {
+        // localtime_r keeps the zone it first read; a zone changed on the
+        // computer since (TZ, /etc/localtime) is taken up here, once a minute.
+        tzset();
         std::tm local{};
         if (localtime_r(&utc, &local) != nullptr) offsetSeconds_ = local.tm_gmtoff;
         offsetMinute_ = utc / 60;
     }
     return forms::TimeOfDay::fromSeconds(static_cast<int>((utc + offsetSeconds_) % 86400));
+}
+
+forms::TimeOfDay QtSystemTime::now() const {
+    timespec current{};
+    clock_gettime(CLOCK_REALTIME, &current);
+    return local_.at(current.tv_sec);
 }
 
 int32_t QtSystemTime::msToNextSecond() const {

@@ -7,6 +7,20 @@
 
 namespace qtplatform {
 
+// The local time of day of a UTC moment. The zone's offset from UTC is looked
+// up again only at each new minute: the clock is read on every tick, and a
+// full local-time conversion asks the file system for the zone each time.
+// Offset changes (summer time) happen on whole minutes, so nothing is missed,
+// and a zone changed on the computer shows within a minute.
+class LocalTimeOfDay {
+public:
+    forms::TimeOfDay at(std::time_t utc);
+
+private:
+    std::time_t offsetMinute_ = -1;
+    long offsetSeconds_ = 0;
+};
+
 // The system's local time of day. Setting it asks the operating system for
 // the new time of day on today's date; without the right to set the clock the
 // request is refused and the device keeps its own offset instead.
@@ -17,12 +31,7 @@ public:
     bool trySetTimeOfDay(forms::TimeOfDay t) override;
 
 private:
-    // The local zone's offset from UTC, looked up again at each new minute:
-    // the clock is read on every tick, and a full local-time conversion asks
-    // the file system for the zone each time. Zone changes (summer time)
-    // happen on whole minutes, so nothing is missed.
-    mutable std::time_t offsetMinute_ = -1;
-    mutable long offsetSeconds_ = 0;
+    mutable LocalTimeOfDay local_;
 };
 
 // The moment of the local day of `now` at the time of day t; none when the

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "tests/engine/button_rig.h"
 #include "tests/support/engine_fixture.h"
 
 namespace {
@@ -117,6 +120,87 @@ TEST_F(DemoTest, TimeStepsMoveTheBoardEvenWhileACatchWaits) {
     EXPECT_EQ(board(), "DiverStep(2)=Diver(4) pos 2 load 0 unload 0");
     EXPECT_EQ(d.CaughtCounter, 9);
     EXPECT_EQ(rig.random.draws, 16);
+}
+
+// The alarm can be set from the game over, by the A key or by a held mouse
+// button slid onto ALARM; the game-over board stays and must keep its
+// struggle: the time steps of the setting move no diver and no tentacle of it.
+class GameOverAlarmSetting : public buttons_test::ButtonRig {
+protected:
+    static constexpr int16_t kA = 65, kT = 84;
+
+    GameOverAlarmSetting() {
+        rig.random.fallback = 0.1f;  // every tentacle goes out, again and again
+        d.CurrentGame = engine::GameA;
+        d.DoStartGame();
+        // Caught on place 2 at the third miss.
+        d.DiverStep[0]->hide();
+        d.DiverPos = 2;
+        d.MissPic->show();
+        d.Misses = 4;
+        d.CaughtCounter = 7;
+        d.LastSecond = 20;
+        rig.sound.played.clear();
+    }
+
+    // Three minute steps and two hour steps of the alarm, a second apart.
+    template <typename Step>
+    void stepTheAlarm(Step step) {
+        for (int i = 0; i < 5; ++i) {
+            rig.clock.advance(1);
+            d.Timer1_Timer();
+            step(i < 3 ? engine::ButtonRight : engine::ButtonLeft);
+        }
+        EXPECT_EQ(d.SetTimeText, "020300 PM");
+        EXPECT_EQ(digits(), " 203");
+        EXPECT_EQ(d.Misses, 4);
+        EXPECT_EQ(d.DiverPos, 2);
+        for (int t = 0; t <= 4; ++t) EXPECT_EQ(d.TentacleLength[t], 0) << "tentacle " << t;
+        const auto sounds = rig.sounds();
+        EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "Beep0.wav"), 0);
+    }
+
+    // The game over ends after its sixty seconds, the setting counted in.
+    void gameOverEndsAfterAMinute() {
+        for (int s = 6; s < 60; ++s) {
+            rig.clock.advance(1);
+            d.Timer1_Timer();
+            ASSERT_TRUE(d.GameMode) << "second " << s;
+            ASSERT_EQ(d.Misses, 4) << "second " << s;
+        }
+        rig.clock.advance(1);
+        d.Timer1_Timer();
+        EXPECT_FALSE(d.GameMode);
+        EXPECT_EQ(d.Misses, 0);
+        EXPECT_EQ(d.CaughtCounter, 0);
+        EXPECT_FALSE(d.MissPic->visible());
+        EXPECT_TRUE(d.DiverStep[0]->visible());
+        EXPECT_EQ(gameMark(), "");
+    }
+};
+
+TEST_F(GameOverAlarmSetting, KeysStepOnlyTheTimeText) {
+    tap(kA);
+    ASSERT_EQ(d.AlarmSetMode, engine::AlarmSetEditing);
+    ASSERT_TRUE(d.GameMode);
+    stepTheAlarm([this](int16_t button) { tap(button == engine::ButtonRight ? forms::vk::Right : forms::vk::Left); });
+    gameOverEndsAfterAMinute();
+    tap(kT);
+    EXPECT_EQ(rig.settings.values["Alarm Time"], "020300 PM");
+    EXPECT_EQ(d.AlarmSetMode, engine::AlarmSetOff);
+}
+
+TEST_F(GameOverAlarmSetting, MouseSlidOntoAlarmStepsOnlyTheTimeText) {
+    press(engine::ButtonGameB, buttons_test::kOnGameB);
+    moveTo(buttons_test::kOnAlarm);
+    poll();
+    release();
+    ASSERT_EQ(d.AlarmSetMode, engine::AlarmSetEditing);
+    ASSERT_TRUE(d.GameMode);
+    stepTheAlarm([this](int16_t button) {
+        click(button, button == engine::ButtonRight ? buttons_test::kOnRight : buttons_test::kOnLeft);
+    });
+    gameOverEndsAfterAMinute();
 }
 
 }  // namespace

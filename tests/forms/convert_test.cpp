@@ -1,8 +1,13 @@
 #include "forms/convert.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -78,6 +83,48 @@ TEST(Convert, SingleTextReadsBackExactly) {
         const std::string text = singleText(v);
         EXPECT_EQ(toSingle(text, std::nanf("")), v) << text;
     }
+}
+
+// The program runs with the user's locale, whose decimal mark may be a comma;
+// the stored numbers have a point whatever the locale. The comma locale is
+// built for these tests alone, into a folder of their own (the sources come
+// with Debian's "locales" package).
+class CommaDecimalLocale : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "drellok-locale-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) return;
+        folder_ = pattern;
+        const std::string build = "localedef -i de_DE -f UTF-8 '" + folder_ + "/de_DE.UTF-8' >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(build.c_str());  // judged by setlocale below
+        if (const char* old = std::getenv("LOCPATH")) oldPath_ = old;
+        setenv("LOCPATH", folder_.c_str(), 1);
+    }
+    static void TearDownTestSuite() {
+        if (oldPath_)
+            setenv("LOCPATH", oldPath_->c_str(), 1);
+        else
+            unsetenv("LOCPATH");
+        if (!folder_.empty()) std::filesystem::remove_all(folder_);
+    }
+    void SetUp() override {
+        ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "localedef could not build de_DE.UTF-8";
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    }
+    void TearDown() override { std::setlocale(LC_NUMERIC, "C"); }
+
+private:
+    static inline std::string folder_;
+    static inline std::optional<std::string> oldPath_;
+};
+
+TEST_F(CommaDecimalLocale, StoredNumbersKeepTheirPoint) {
+    EXPECT_EQ(parseLong("200.5"), 200);  // a speed, half to even
+    EXPECT_EQ(parseNumber(" +.5 "), 0.5);
+    EXPECT_EQ(parseNumber("-1.5e3"), -1500.0);
+    EXPECT_EQ(parseNumber("1,5"), std::nullopt);
+    EXPECT_EQ(singleText(1237.5f), "1237.5");
+    EXPECT_EQ(toSingle(singleText(0.1f), 0), 0.1f);
 }
 
 }  // namespace

@@ -5,17 +5,24 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "forms/menu.h"
+#include "forms/time_text.h"
 #include "platform/qt/picture_renderer.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_popup_menu.h"
@@ -176,21 +183,127 @@ TEST_F(PopupMenuTest, ClosedWithoutChoiceChoosesNothingAndOneMenuAtATime) {
 
 // ---- Sound -----------------------------------------------------------------------------
 
-TEST(QtSoundPlayerTest, FilesThatCannotPlayPlayNothing) {
+// A wave file of a square tone, 16-bit mono, 8 kHz.
+QByteArray waveFile(int milliseconds) {
+    const quint32 samples = 8 * static_cast<quint32>(milliseconds);
+    QByteArray d;
+    auto le32 = [&d](quint32 v) {
+        for (int i = 0; i < 4; ++i) d.append(static_cast<char>((v >> (8 * i)) & 0xff));
+    };
+    auto le16 = [&d](quint16 v) {
+        d.append(static_cast<char>(v & 0xff));
+        d.append(static_cast<char>(v >> 8));
+    };
+    d.append("RIFF");
+    le32(36 + samples * 2);
+    d.append("WAVEfmt ");
+    le32(16);
+    le16(1);  // PCM
+    le16(1);
+    le32(8000);
+    le32(16000);
+    le16(2);
+    le16(16);
+    d.append("data");
+    le32(samples * 2);
+    for (quint32 i = 0; i < samples; ++i) le16(i % 20 < 10 ? 0x2000 : 0xe000);
+    return d;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+// Without an audio device a sound never ends by itself here, so a sound that
+// is no longer playing is one that the player stopped.
+TEST(QtSoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
     QTemporaryDir dir;
-    const QString garbage = dir.path() + "/Beep9.wav";
-    QFile f(garbage);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("RIFF? not really");
-    f.close();
+    const QString first = dir.path() + "/Beep0.wav", second = dir.path() + "/Beep1.wav";
+    writeFile(first, waveFile(2000));
+    writeFile(second, waveFile(2000));
     qtplatform::QtSoundPlayer player;
-    player.play((dir.path() + "/missing.wav").toStdString());
-    player.play(garbage.toStdString());
-    player.play("");
-    player.play(garbage.toStdString());
-    QTest::qWait(50);  // whatever loading does meanwhile must not fail either
-    player.play(garbage.toStdString());
-    SUCCEED();
+
+    player.play(first.toStdString());
+    const QSoundEffect* a = player.current();
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->source().toLocalFile(), first);
+    QTRY_COMPARE(a->status(), QSoundEffect::Ready);
+    EXPECT_TRUE(a->isPlaying());
+
+    player.play(second.toStdString());
+    const QSoundEffect* b = player.current();
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->source().toLocalFile(), second);
+    EXPECT_FALSE(a->isPlaying());
+    EXPECT_TRUE(b->isPlaying());
+
+    player.play("");  // no sound at all still ends the one playing
+    EXPECT_EQ(player.current(), nullptr);
+    EXPECT_FALSE(b->isPlaying());
+}
+
+// The file is looked up anew for every sound: one added or replaced on disk
+// plays with its new content from the next sound on; one that cannot play
+// plays nothing.
+TEST(QtSoundPlayerTest, AReplacedFilePlaysItsNewContent) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/Beep2.wav";
+    const QByteArray garbage = QByteArray("RIFF? not really a wave file").repeated(4);
+    qtplatform::QtSoundPlayer player;
+    player.play(path.toStdString());  // not there yet
+    QTRY_VERIFY(player.current() == nullptr || player.current()->status() == QSoundEffect::Error);
+    writeFile(path, garbage);
+    player.play(path.toStdString());
+    QTRY_VERIFY(player.current() == nullptr || player.current()->status() == QSoundEffect::Error);
+    player.play(path.toStdString());
+    EXPECT_EQ(player.current(), nullptr);
+
+    writeFile(path, waveFile(2000));
+    player.play(path.toStdString());
+    const QSoundEffect* good = player.current();
+    ASSERT_NE(good, nullptr);
+    QTRY_COMPARE(good->status(), QSoundEffect::Ready);
+    EXPECT_TRUE(good->isPlaying());
+
+    writeFile(path, garbage);
+    player.play(path.toStdString());
+    EXPECT_FALSE(good->isPlaying());
+    QTRY_VERIFY(player.current() == nullptr || player.current()->status() == QSoundEffect::Error);
+}
+
+// An empty sound file never finishes loading in Qt 6.4; the player must still
+// let the program end. Qt's own teardown leaves that load's objects behind,
+// so the scene runs in a process of its own that ends as the player does.
+void playAnEmptyFileAndEnd() {
+    QTemporaryDir dir;
+    const QString empty = dir.path() + "/Beep3.wav";
+    const QString good = dir.path() + "/Beep0.wav";
+    writeFile(empty, {});
+    writeFile(good, waveFile(100));
+    auto player = std::make_unique<qtplatform::QtSoundPlayer>();
+    player->play(empty.toStdString());
+    player->play(good.toStdString());
+    QTRY_COMPARE(player->current()->status(), QSoundEffect::Ready);
+
+    std::atomic<bool> ended{false};
+    std::thread watchdog([&ended] {
+        for (int i = 0; i < 100 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!ended) {
+            std::fputs("the sound player did not end within 10 s\n", stderr);
+            std::_Exit(1);
+        }
+    });
+    player.reset();
+    ended = true;
+    watchdog.join();
+    std::_Exit(0);
+}
+
+TEST(QtSoundPlayerTest, APlayerThatMetAnEmptyFileStillEnds) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(playAnEmptyFileAndEnd(), ::testing::ExitedWithCode(0), "");
 }
 
 // ---- Files, links, cursor ---------------------------------------------------------------
@@ -282,6 +395,23 @@ TEST_F(SystemTimeTest, NowIsTheLocalTimeOfDayInAnyZone) {
         const int diff = std::abs(got - expected);
         EXPECT_LE(std::min(diff, 86400 - diff), 1) << tz;
     }
+}
+
+// The computer's zone changed while the program runs (travel, the desktop's
+// time settings): the clock follows within a minute, without a restart, and
+// summer time still begins on its very second.
+TEST_F(SystemTimeTest, AChangedZoneShowsWithinAMinute) {
+    zone("UTC0");
+    qtplatform::LocalTimeOfDay local;
+    const std::time_t t = 1710084610;  // 2024-03-10 15:30:10 UTC
+    EXPECT_EQ(forms::timeText(local.at(t)), "033010 PM");
+    setenv("TZ", "<+12>-12", 1);  // as the environment changes it, without tzset()
+    EXPECT_EQ(forms::timeText(local.at(t + 50)), "033100 AM");
+
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    const std::time_t summer = 1711846800;  // 2024-03-31 01:00:00 UTC
+    EXPECT_EQ(forms::timeText(local.at(summer - 1)), "015959 AM");
+    EXPECT_EQ(forms::timeText(local.at(summer)), "030000 AM");
 }
 
 TEST_F(SystemTimeTest, TheNextSecondIsWhereTheSecondsTurn) {
