@@ -251,9 +251,12 @@ std::vector<std::string> Session::viewableWindows() {
 
 std::vector<std::string> Session::openMenus() {
     // A popup menu is a window the window manager does not manage (override
-    // redirect), like a tooltip, which says what it is.
+    // redirect), like a tooltip, which says what it is, and like the docked
+    // tray icon.
+    const std::optional<std::string> icon = trayIcon();
     std::vector<std::string> out;
     for (const std::string& id : viewableWindows()) {
+        if (id == icon) continue;
         const CommandResult info = runCommand({"xwininfo", "-id", id});
         if (info.out.find("Override Redirect State: yes") == std::string::npos) continue;
         if (windowProperty(id, "_NET_WM_WINDOW_TYPE").find("TOOLTIP") != std::string::npos) continue;
