@@ -32,7 +32,14 @@ int main(int argc, char** argv) {
     if (argc > 0 && !platform.empty()) qtArgv.insert(qtArgv.end(), {platformOption.data(), platform.data()});
     int qtArgc = static_cast<int>(qtArgv.size());
     qtArgv.push_back(nullptr);
+    // The device's window is small and repaints a few pixels at a time, where
+    // X shared-memory images gain nothing; with them Qt also waits for the X
+    // server before each repaint, one more wake-up a second for an idle clock.
+    // Read as the X connection opens; not handed on to programs opened later.
+    const bool shmLeftToUs = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (shmLeftToUs) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(qtArgc, qtArgv.data());
+    if (shmLeftToUs) qunsetenv("QT_XCB_NO_MITSHM");
     // Hidden in the tray the device lives on, whatever window closes last:
     // only its own unload ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
