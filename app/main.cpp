@@ -9,6 +9,7 @@
 #include "dialogs/secondary_windows_qt.h"
 #include "forms/device_clock.h"
 #include "forms/random.h"
+#include "platform/qt/clock_set_watch.h"
 #include "platform/qt/device_widget.h"
 #include "platform/qt/picture_renderer.h"
 #include "platform/qt/qt_desktop.h"
@@ -49,6 +50,9 @@ int main(int argc, char** argv) {
     qtplatform::DeviceWidget deviceWindow(renderer);
 
     qtplatform::QtTimer timer;
+    // A device asleep until its clock's next second looks again when the
+    // system clock is set meanwhile: that second may now be far off or past.
+    qtplatform::ClockSetWatch clockSet([&timer] { timer.wake(); });
     qtplatform::QtSettingsStore settings;
     qtplatform::QtSystemTime systemTime;
     forms::DeviceClock clock(systemTime);

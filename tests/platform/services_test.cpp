@@ -23,6 +23,7 @@
 
 #include "forms/menu.h"
 #include "forms/time_text.h"
+#include "platform/qt/clock_set_watch.h"
 #include "platform/qt/picture_renderer.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_popup_menu.h"
@@ -91,6 +92,15 @@ TEST(QtTimerTest, ASleepHoldsBackOneTickThenThePaceResumes) {
     timer.setInterval(0);
     EXPECT_FALSE(timer.sleeping());
     EXPECT_FALSE(timer.isActive());
+}
+
+TEST(ClockSetWatchTest, WatchesTheClockAndIsQuietWhileItRunsOn) {
+    int sets = 0;
+    qtplatform::ClockSetWatch watch([&] { ++sets; });
+    EXPECT_TRUE(watch.watching());
+    // Time passing is no setting of the clock (the tests never set it).
+    QTest::qWait(100);
+    EXPECT_EQ(sets, 0);
 }
 
 // ---- Tray icon ----------------------------------------------------------------
