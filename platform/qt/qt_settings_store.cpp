@@ -18,6 +18,9 @@ QString keyOf(const std::string& key) {
 QtSettingsStore::QtSettingsStore() : settings_(QSettings::NativeFormat, QSettings::UserScope, kOwner, kOwner) {}
 
 std::optional<std::string> QtSettingsStore::read(const std::string& key) const {
+    // Another running copy may have written since: QSettings reloads a file
+    // it sees changed (one status check) only on a sync.
+    settings_.sync();
     const QVariant v = settings_.value(keyOf(key));
     if (!v.isValid()) return std::nullopt;
     // A value edited by hand to hold commas reads back as a list: give its

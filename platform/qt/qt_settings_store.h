@@ -8,10 +8,11 @@ namespace qtplatform {
 
 // The per-user settings store: QSettings in the native per-user format under
 // organisation and application "Vistrel Simulator", group "Drellok", every
-// value text. Each write goes to disk at once; a store that cannot be read or
-// written leaves the program running: what cannot be stored is dropped, what
-// was stored is left as it was, and what was written in this run reads back
-// in this run.
+// value text. Each write goes to disk at once, and each read sees what any
+// process wrote last (two copies of the program may run at once). A store
+// that cannot be read or written leaves the program running: what cannot be
+// stored is dropped, what was stored is left as it was, and what was written
+// in this run reads back in this run.
 class QtSettingsStore final : public forms::SettingsStore {
 public:
     QtSettingsStore();

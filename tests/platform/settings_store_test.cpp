@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <map>
 
 #include "platform/qt/qt_settings_store.h"
 
@@ -80,6 +81,55 @@ TEST(SettingsStore, ReadsWhatAnotherRunLeft) {
     EXPECT_EQ(store.read("Game A High Score"), "120");
     EXPECT_EQ(store.read("Alarm Time"), "083000 AM");
     EXPECT_EQ(store.read("Odd"), "1,2");  // a hand-edited list reads as its items, not as nothing
+}
+
+// Runs one test of this program again in a process of its own, with more
+// environment and, where given, a command in front (setpriv); the run must pass.
+void runAgain(const QString& test, const std::map<QString, QString>& environment, QStringList prefix = {}) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : environment) env.insert(name, value);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const QString program = QCoreApplication::applicationFilePath();
+    const QStringList arguments = {"--gtest_filter=" + test};
+    if (prefix.isEmpty()) {
+        child.start(program, arguments);
+    } else {
+        const QString first = prefix.takeFirst();
+        child.start(first, prefix + QStringList{program} + arguments);
+    }
+    ASSERT_TRUE(child.waitForStarted(10000));
+    if (!child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished();
+        FAIL() << "the run of " << test.toStdString() << " did not end";
+    }
+    const QByteArray output = child.readAll();
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+}
+
+// Two copies of the program running at once share the file: each read sees
+// what the other wrote last, so neither writes back a stale alarm or score.
+TEST(SettingsStore, EachReadSeesWhatAnotherRunningCopyWrote) {
+    const QByteArray otherHome = qgetenv("DRELLOK_OTHER_COPY_HOME");
+    if (!otherHome.isEmpty()) {  // the other copy
+        Home::use(QString::fromLocal8Bit(otherHome));
+        qtplatform::QtSettingsStore store;
+        store.write("Alarm Time", "120500 PM");
+        store.remove("Game A High Score");
+        return;
+    }
+    Home home;
+    qtplatform::QtSettingsStore store;
+    store.write("Alarm Time", "120000 PM");
+    store.write("Game A High Score", "120");
+    ASSERT_EQ(store.read("Alarm Time"), "120000 PM");
+    runAgain("SettingsStore.EachReadSeesWhatAnotherRunningCopyWrote", {{"DRELLOK_OTHER_COPY_HOME", home.path()}});
+    EXPECT_EQ(store.read("Alarm Time"), "120500 PM");
+    EXPECT_EQ(store.read("Game A High Score"), std::nullopt);
 }
 
 TEST(SettingsStore, GarbageFileReadsAsEmptyAndIsReplacedByTheFirstWrite) {
@@ -197,25 +247,9 @@ TEST_P(ReadOnlyStore, WritesAreDroppedAndTheFileIsLeftAsItWas) {
         useStore(home);
     } else {
         prepare(home, kind, kNobody);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DRELLOK_READONLY_HOME", home);
-        env.insert("HOME", home);
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        const QString filter = QString("--gtest_filter=*ReadOnlyStore.WritesAreDroppedAndTheFileIsLeftAsItWas/") +
-                               (kind == "file" ? "0" : "1");
-        child.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
-                                QCoreApplication::applicationFilePath(), filter});
-        ASSERT_TRUE(child.waitForStarted(10000));
-        if (!child.waitForFinished(60000)) {
-            child.kill();
-            child.waitForFinished();
-            FAIL() << "the unprivileged run did not end";
-        }
-        EXPECT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
-        EXPECT_TRUE(child.readAll().contains("[  PASSED  ] 1 test"));
+        runAgain(QString("*ReadOnlyStore.WritesAreDroppedAndTheFileIsLeftAsItWas/") + (kind == "file" ? "0" : "1"),
+                 {{"DRELLOK_READONLY_HOME", home}, {"HOME", home}},
+                 {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
     }
     EXPECT_EQ(stored(home), kStored);
     chmod(Home::folderIn(home).toLocal8Bit().constData(), 0755);  // so that the folder can be removed
