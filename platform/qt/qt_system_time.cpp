@@ -3,13 +3,13 @@
 namespace qtplatform {
 
 forms::TimeOfDay LocalTimeOfDay::at(std::time_t utc) {
-    if (utc / 60 != offsetMinute_) {
+    if (utc != offsetSecond_) {
         // localtime_r keeps the zone it first read; a zone changed on the
-        // computer since (TZ, /etc/localtime) is taken up here, once a minute.
+        // computer since (TZ, /etc/localtime) is taken up here.
         tzset();
         std::tm local{};
         if (localtime_r(&utc, &local) != nullptr) offsetSeconds_ = local.tm_gmtoff;
-        offsetMinute_ = utc / 60;
+        offsetSecond_ = utc;
     }
     return forms::TimeOfDay::fromSeconds(static_cast<int>((utc + offsetSeconds_) % 86400));
 }
@@ -20,12 +20,15 @@ forms::TimeOfDay QtSystemTime::now() const {
     return local_.at(current.tv_sec);
 }
 
+int32_t msToNextSecond(long nanos) {
+    constexpr long kNanosPerMs = 1'000'000;
+    return static_cast<int32_t>((1'000'000'000L - nanos + kNanosPerMs - 1) / kNanosPerMs);
+}
+
 int32_t QtSystemTime::msToNextSecond() const {
     timespec current{};
     clock_gettime(CLOCK_REALTIME, &current);
-    // Rounded up, so that a wait of this long ends in the next second.
-    constexpr long kNanosPerMs = 1'000'000;
-    return static_cast<int32_t>((1'000'000'000L - current.tv_nsec + kNanosPerMs - 1) / kNanosPerMs);
+    return qtplatform::msToNextSecond(current.tv_nsec);
 }
 
 std::optional<std::time_t> sameDayAt(std::time_t now, forms::TimeOfDay t) {

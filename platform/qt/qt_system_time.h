@@ -8,18 +8,22 @@
 namespace qtplatform {
 
 // The local time of day of a UTC moment. The zone's offset from UTC is looked
-// up again only at each new minute: the clock is read on every tick, and a
+// up again only at each new second: the clock is read on every tick, and a
 // full local-time conversion asks the file system for the zone each time.
-// Offset changes (summer time) happen on whole minutes, so nothing is missed,
-// and a zone changed on the computer shows within a minute.
+// Summer time begins and ends on a whole second, and a zone changed on the
+// computer shows from the next second on, as a clock that is set does.
 class LocalTimeOfDay {
 public:
     forms::TimeOfDay at(std::time_t utc);
 
 private:
-    std::time_t offsetMinute_ = -1;
+    std::time_t offsetSecond_ = -1;
     long offsetSeconds_ = 0;
 };
+
+// Milliseconds from a moment nanos past a whole second to the next whole
+// second, rounded up so that a wait of this long ends in that second: 1 to 1000.
+int32_t msToNextSecond(long nanos);
 
 // The system's local time of day. Setting it asks the operating system for
 // the new time of day on today's date; without the right to set the clock the
