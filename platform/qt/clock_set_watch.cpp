@@ -6,13 +6,37 @@
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
+#include <limits>
 
 namespace qtplatform {
 
-ClockSetWatch::ClockSetWatch(std::function<void()> onSet) : onSet_(std::move(onSet)) {
-    fd_ = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+ClockSetWatch::System ClockSetWatch::timerfd() {
+    System system;
+    system.open = [] { return timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC); };
+    system.arm = [](int fd) {
+        // The largest time there is, which the kernel takes as its own
+        // "never": a fixed date would one day lie in the past (a 32-bit one
+        // in 2038, or on a computer whose date is set far ahead), and the
+        // timer would then run out as soon as it was armed.
+        itimerspec never{};
+        never.it_value.tv_sec = std::numeric_limits<time_t>::max();
+        return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr) == 0;
+    };
+    system.read = [](int fd) {
+        uint64_t expirations = 0;
+        const ssize_t n = ::read(fd, &expirations, sizeof expirations);
+        if (n < 0 && errno == EAGAIN) return Reading::Nothing;
+        if (n < 0 && errno == ECANCELED) return Reading::ClockSet;
+        return Reading::Ended;  // ran out after all, or failed
+    };
+    return system;
+}
+
+ClockSetWatch::ClockSetWatch(std::function<void()> onSet, System system)
+    : system_(std::move(system)), onSet_(std::move(onSet)) {
+    fd_ = system_.open();
     if (fd_ < 0) return;
-    if (!arm()) {
+    if (!system_.arm(fd_)) {
         close(fd_);
         fd_ = -1;
         return;
@@ -26,22 +50,20 @@ ClockSetWatch::~ClockSetWatch() {
     if (fd_ >= 0) close(fd_);
 }
 
-// A timer on the wall clock that never runs out but is cancelled whenever the
-// clock is set: its descriptor then becomes readable.
-bool ClockSetWatch::arm() {
-    itimerspec far{};
-    far.it_value.tv_sec = INT32_MAX;  // long after anyone's alarm
-    return timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far, nullptr) == 0;
-}
-
 void ClockSetWatch::readSet() {
-    uint64_t expirations = 0;
-    const ssize_t n = read(fd_, &expirations, sizeof expirations);
-    if (n < 0 && errno == EAGAIN) return;
-    const bool set = n < 0 && errno == ECANCELED;
-    // Cancelled (or, against all odds, run out): watch again for the next set.
-    if (!arm()) notifier_->setEnabled(false);
-    if (set && onSet_) onSet_();
+    switch (system_.read(fd_)) {
+        case Reading::Nothing: return;
+        case Reading::ClockSet:
+            // Cancelled: watch again for the next setting.
+            if (!system_.arm(fd_)) notifier_->setEnabled(false);
+            if (onSet_) onSet_();
+            return;
+        case Reading::Ended:
+            // Armed again, a timer that ran out would only run out again at
+            // once, over and over: the watch ends here.
+            notifier_->setEnabled(false);
+            return;
+    }
 }
 
 }  // namespace qtplatform

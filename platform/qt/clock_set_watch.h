@@ -13,17 +13,29 @@ namespace qtplatform {
 // are no change here. Where the system cannot tell, nothing is ever reported.
 class ClockSetWatch {
 public:
-    explicit ClockSetWatch(std::function<void()> onSet);
+    // What a look at the watch's descriptor found.
+    enum class Reading { Nothing, ClockSet, Ended };
+    // The system calls of the watch; a test puts its own in.
+    struct System {
+        std::function<int()> open;            // a descriptor, readable once the clock is set; -1 for none
+        std::function<bool(int fd)> arm;      // watches for the next setting
+        std::function<Reading(int fd)> read;  // once the descriptor is readable
+    };
+    // A timer on the wall clock that never runs out but is cancelled whenever
+    // the clock is set (timerfd).
+    static System timerfd();
+
+    explicit ClockSetWatch(std::function<void()> onSet, System system = timerfd());
     ~ClockSetWatch();
     ClockSetWatch(const ClockSetWatch&) = delete;
     ClockSetWatch& operator=(const ClockSetWatch&) = delete;
 
-    bool watching() const { return fd_ >= 0; }
+    bool watching() const { return fd_ >= 0 && notifier_ && notifier_->isEnabled(); }
 
 private:
-    bool arm();
     void readSet();
 
+    System system_;
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> onSet_;
