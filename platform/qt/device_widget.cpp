@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/qt/key_map.h"
 
@@ -115,25 +116,43 @@ void DeviceWidget::mouseMoveEvent(QMouseEvent* e) {
 
 // ---- Keys -------------------------------------------------------------------------
 
+auto DeviceWidget::findHeld(const QKeyEvent& e, int16_t code) -> std::vector<HeldKey>::iterator {
+    // Known by its place where the platform tells it: a layout switch while
+    // the key is held changes the key it maps to, never its place.
+    const quint32 scanCode = e.nativeScanCode();
+    return std::find_if(keysDown_.begin(), keysDown_.end(), [&](const HeldKey& k) {
+        return scanCode != 0 && k.scanCode != 0 ? k.scanCode == scanCode : k.code == code;
+    });
+}
+
 void DeviceWidget::keyPressEvent(QKeyEvent* e) {
     if (keys_ == nullptr) return;
-    const int16_t code = virtualKey(*e);
+    int16_t code = virtualKey(*e);
+    const auto held = findHeld(*e, code);
     // A held key repeats as key-downs only, as on the device's platform. A
     // keystroke that began elsewhere (an item chosen in the popup menu, a
     // window that closed on the key) is not this window's: neither its
     // repeats nor its release reach the device.
-    if (!e->isAutoRepeat())
-        keysDown_.insert(code);
-    else if (!keysDown_.contains(code))
-        return;
+    if (e->isAutoRepeat()) {
+        if (held == keysDown_.end()) return;
+        code = held->code;  // as it went down, whatever the layout maps it to now
+    } else if (held != keysDown_.end()) {
+        held->code = code;  // down again with no release seen: this is what the device saw go down
+    } else {
+        keysDown_.push_back(HeldKey{e->nativeScanCode(), code});
+    }
     keys_->keyDown(code, shiftState(e->modifiers()));
     flushDirty();
 }
 
 void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
     if (keys_ == nullptr || e->isAutoRepeat()) return;
-    const int16_t code = virtualKey(*e);
-    if (keysDown_.erase(code) == 0) return;
+    const auto held = findHeld(*e, virtualKey(*e));
+    if (held == keysDown_.end()) return;
+    // The code that went down, whatever the layout now makes of the key: one
+    // that maps to a window command would run it and leave the button held.
+    const int16_t code = held->code;
+    keysDown_.erase(held);
     keys_->keyUp(code, shiftState(e->modifiers()));
     flushDirty();
 }
@@ -141,9 +160,14 @@ void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
 // ---- Tooltips and closing ------------------------------------------------------
 
 bool DeviceWidget::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        showToolTip(static_cast<QHelpEvent*>(e));
-        return true;
+    switch (e->type()) {
+        case QEvent::ToolTip: showToolTip(static_cast<QHelpEvent*>(e)); return true;
+        // The keyboard went to a popup menu (it sends FocusOut only) or to
+        // another window: the held keys come up there, and a release that
+        // arrives here later is another keystroke's.
+        case QEvent::FocusOut:
+        case QEvent::WindowDeactivate: keysDown_.clear(); break;
+        default: break;
     }
     return QWidget::event(e);
 }

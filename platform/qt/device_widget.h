@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <set>
+#include <vector>
 
 #include "forms/keys.h"
 #include "forms/mouse.h"
@@ -69,6 +69,13 @@ private:
     // The router believes buttons held that Qt no longer has down (a popup
     // menu took their release): start it afresh, as the platform would.
     void forgetLostButtons(int16_t heldNow);
+    // A key pressed in this window and not yet released: its place on the
+    // keyboard (0 where the platform gives none) and the code the device got.
+    struct HeldKey {
+        quint32 scanCode;
+        int16_t code;
+    };
+    std::vector<HeldKey>::iterator findHeld(const QKeyEvent& e, int16_t code);
     void showToolTip(QHelpEvent* e);
     void place(int x, int y);
 
@@ -78,7 +85,7 @@ private:
     forms::KeyHandler* keys_ = nullptr;
     std::optional<forms::MouseRouter> router_;
     std::function<void()> onClose_;
-    std::set<int16_t> keysDown_;  // pressed in this window and not yet released
+    std::vector<HeldKey> keysDown_;
     bool quitting_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
@@ -85,6 +86,11 @@ protected:
         return renderer.pixmap(*e->picture()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     QImage grab() { return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+    // A key as the platform sends it, with its place on the keyboard.
+    void sendKey(QEvent::Type type, int key, quint32 scanCode, bool autoRepeat = false) {
+        QKeyEvent e(type, key, Qt::NoModifier, scanCode, 0, 0, QString(), autoRepeat);
+        QApplication::sendEvent(&widget, &e);
+    }
     QRect rectOf(const forms::PictureElement* e) {
         const forms::Rect r = e->rect();
         return QRect(r.x, r.y, r.width, r.height);
@@ -235,6 +241,47 @@ TEST_F(DeviceWidgetTest, AKeystrokeThatBeganElsewhereIsNotTheDevicesOwn) {
     QTest::keyRelease(&widget, Qt::Key_B);
     QTest::keyRelease(&widget, Qt::Key_B);
     EXPECT_EQ(recorder.events, (Strings{"keyDown 97 0", "keyUp 97 0", "keyDown 66 0", "keyUp 66 0"}));
+}
+
+// X11 key codes of T and 1.
+constexpr quint32 kScanT = 28;
+constexpr quint32 kScan1 = 10;
+
+TEST_F(DeviceWidgetTest, AKeyHeldThroughALayoutSwitchComesUpAsTheKeyThatWentDown) {
+    // T held while the layout switches: the same key now repeats and comes
+    // up as another letter, here a window command's.
+    sendKey(QEvent::KeyPress, Qt::Key_T, kScanT);
+    sendKey(QEvent::KeyPress, Qt::Key_O, kScanT, true);
+    sendKey(QEvent::KeyRelease, Qt::Key_O, kScanT);
+    EXPECT_EQ(recorder.events, (Strings{"keyDown 84 0", "keyDown 84 0", "keyUp 84 0"}));
+}
+
+TEST_F(DeviceWidgetTest, KeysHeldWhenTheWindowLosesTheKeyboardAreForgotten) {
+    widget.show();  // raised and active
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+    // Held while a popup menu takes the keyboard, or another window: the key
+    // comes up there, and a release of it arriving here later is another
+    // keystroke's.
+    sendKey(QEvent::KeyPress, Qt::Key_T, kScanT);
+    QMenu menu;
+    menu.addAction("Item");
+    menu.popup(widget.mapToGlobal(QPoint(10, 10)));
+    menu.close();
+    sendKey(QEvent::KeyRelease, Qt::Key_T, kScanT);
+
+    sendKey(QEvent::KeyPress, Qt::Key_1, kScan1);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    widget.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+    sendKey(QEvent::KeyRelease, Qt::Key_1, kScan1);
+
+    // A keystroke of this window still comes up, to free what was left held.
+    sendKey(QEvent::KeyPress, Qt::Key_T, kScanT);
+    sendKey(QEvent::KeyRelease, Qt::Key_T, kScanT);
+    EXPECT_EQ(recorder.events, (Strings{"keyDown 84 0", "keyDown 49 0", "keyDown 84 0", "keyUp 84 0"}));
 }
 
 TEST_F(DeviceWidgetTest, ToolTipIsTheTopmostShownEnabledPictures) {
