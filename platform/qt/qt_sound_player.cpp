@@ -4,19 +4,31 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
-#include <vector>
 
 namespace qtplatform {
 
+// Qt 6.4 frees an effect's sound only after every sound still loading has
+// loaded, and waits for that; an empty file never finishes loading, so such a
+// wait would never end. Effects are therefore freed only while nothing loads.
+
 QtSoundPlayer::~QtSoundPlayer() {
-    // While any file is still loading, Qt 6.4 waits for it on each release,
-    // and an empty file never finishes: the effects are then left to the
-    // ending program (still reachable, so no leak checker minds).
-    const bool loading = std::any_of(effects_.begin(), effects_.end(),
-                                     [](const auto& entry) { return entry.second->status() == QSoundEffect::Loading; });
-    if (!loading) return;
+    // Still loading: the effects are left to the ending program (still
+    // reachable, so no leak checker minds).
+    if (!loading()) return;
     static auto* left = new std::vector<std::unique_ptr<QSoundEffect>>;
-    for (auto& entry : effects_) left->push_back(std::move(entry.second));
+    for (auto& [file, sound] : sounds_) left->push_back(std::move(sound.effect));
+    for (auto& effect : replaced_) left->push_back(std::move(effect));
+}
+
+bool QtSoundPlayer::loading() const {
+    const auto isLoading = [](const QSoundEffect* e) { return e != nullptr && e->status() == QSoundEffect::Loading; };
+    return std::any_of(sounds_.begin(), sounds_.end(),
+                       [&](const auto& entry) { return isLoading(entry.second.effect.get()); }) ||
+           std::any_of(replaced_.begin(), replaced_.end(), [&](const auto& e) { return isLoading(e.get()); });
+}
+
+void QtSoundPlayer::freeReplaced() {
+    if (!replaced_.empty() && !loading()) replaced_.clear();
 }
 
 void QtSoundPlayer::play(const std::string& path) {
@@ -27,22 +39,23 @@ void QtSoundPlayer::play(const std::string& path) {
 
     // Qt keeps a file's sound by its address, so a file replaced on disk is
     // given an address of its own: the file's size and times ride along as
-    // the query. The effects of earlier contents are kept, not destroyed:
-    // Qt 6.4 waits for its loader on every release, and a file that never
-    // finishes loading (an empty one) would make that wait endless.
+    // the query, and the effect of the content before is let go.
     const QString file = QString::fromStdString(path);
     const QFileInfo info(file);
     QUrl source = QUrl::fromLocalFile(file);
     source.setQuery(QString::number(info.size()) + "-" + QString::number(info.lastModified().toMSecsSinceEpoch()) +
                     "-" + QString::number(info.metadataChangeTime().toMSecsSinceEpoch()));
-    auto& effect = effects_[source];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(source);
+    Sound& sound = sounds_[file];
+    if (sound.effect && sound.source != source) replaced_.push_back(std::move(sound.effect));
+    freeReplaced();  // before a new load begins
+    if (!sound.effect) {
+        sound.source = source;
+        sound.effect = std::make_unique<QSoundEffect>();
+        sound.effect->setSource(source);
     }
-    if (effect->status() == QSoundEffect::Error) return;
-    effect->play();  // a file still loading plays when it is ready
-    current_ = effect.get();
+    if (sound.effect->status() == QSoundEffect::Error) return;
+    sound.effect->play();  // a file still loading plays when it is ready
+    current_ = sound.effect.get();
 }
 
 }  // namespace qtplatform

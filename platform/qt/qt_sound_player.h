@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "forms/services.h"
 
@@ -23,9 +24,20 @@ public:
     void play(const std::string& path) override;
     // The effect of the sound started last, while nothing has stopped it.
     const QSoundEffect* current() const { return current_; }
+    // The effects alive: one for each file's newest content, and those of
+    // earlier contents not freed yet.
+    std::size_t liveEffects() const { return sounds_.size() + replaced_.size(); }
 
 private:
-    std::map<QUrl, std::unique_ptr<QSoundEffect>> effects_;  // loaded once per file content
+    struct Sound {
+        QUrl source;  // the file's address, with its size and times
+        std::unique_ptr<QSoundEffect> effect;
+    };
+    bool loading() const;
+    void freeReplaced();
+
+    std::map<QString, Sound> sounds_;                      // by file
+    std::vector<std::unique_ptr<QSoundEffect>> replaced_;  // earlier contents, freed once nothing loads
     QSoundEffect* current_ = nullptr;
 };
 
