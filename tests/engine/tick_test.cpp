@@ -172,63 +172,92 @@ void gameOver(fakes::EngineRig& r) {
     r.device.CaughtCounter = 7;
 }
 
+using Rig = fakes::EngineRig;
+using Device = engine::DeviceEngine;
+
 struct ModeCase {
     const char* mode;
-    std::function<void(fakes::EngineRig&)> enter;
+    std::function<void(Rig&)> enter;
+    std::function<bool(const Device&)> reached;  // after the tick that finds the new second
     bool quiet;
 };
 
+// Pressed with the mouse, the pointer staying on the button for the tick's tracking.
+void holdWithMouse(Rig& r, int16_t button, forms::Point on) {
+    r.cursor.pos = on;
+    r.device.ButtonMouseDown(button, forms::kLeftButton);
+}
+constexpr forms::Point kOnGameA{289, 28};
+constexpr forms::Point kOnACL{312, 61};
+
+bool clockFace(const Device& d) {
+    return !d.GameMode && d.AlarmSetMode == 0 && d.TimeSetMode == 0 && !d.ResetScreen->visible() &&
+           !d.BackCase->visible();
+}
+
 // Every mode of the tick, each as the user reaches it where that is short.
 const ModeCase kModes[] = {
-    {"turned over", [](fakes::EngineRig& r) { r.device.BackCase->show(); }, true},
+    {"turned over", [](Rig& r) { r.device.BackCase->show(); }, [](const Device& d) { return d.BackCase->visible(); },
+     true},
     {"turned over, a button held by the mouse",
-     [](fakes::EngineRig& r) {
-         r.device.ButtonMouseDown(engine::ButtonGameA, forms::kLeftButton);
+     [](Rig& r) {
+         holdWithMouse(r, engine::ButtonGameA, kOnGameA);
          r.device.BackCase->show();
      },
-     true},
-    {"all clear, ACL held by its key", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKeyR, 0); }, true},
-    {"all clear, ACL held by the mouse",
-     [](fakes::EngineRig& r) { r.device.ButtonMouseDown(engine::ButtonACL, forms::kLeftButton); }, false},
-    {"clock", [](fakes::EngineRig&) {}, true},
-    {"clock, TIME held by its key", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKeyT, 0); }, true},
-    {"clock, GAME A held by its key", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKey1, 0); }, true},
-    {"clock, the demonstration diver caught", [](fakes::EngineRig& r) { r.device.CaughtCounter = 9; }, true},
+     [](const Device& d) { return d.BackCase->visible() && d.PressedButton == engine::ButtonGameA; }, true},
+    {"all clear, ACL held by its key", [](Rig& r) { r.device.Form_KeyDown(kKeyR, 0); },
+     [](const Device& d) { return d.ResetScreen->visible() && d.KeyHeld; }, true},
+    {"all clear, ACL held by the mouse", [](Rig& r) { holdWithMouse(r, engine::ButtonACL, kOnACL); },
+     [](const Device& d) { return d.ResetScreen->visible() && d.PressedButton == engine::ButtonACL; }, false},
+    {"clock", [](Rig&) {}, clockFace, true},
+    {"clock, TIME held by its key", [](Rig& r) { r.device.Form_KeyDown(kKeyT, 0); },
+     [](const Device& d) { return clockFace(d) && d.KeyHeld && d.ShowsPressed(engine::ButtonTime); }, true},
+    {"clock, GAME A held by its key", [](Rig& r) { r.device.Form_KeyDown(kKey1, 0); },
+     [](const Device& d) { return clockFace(d) && d.KeyHeld && d.ScoreShown; }, true},
+    {"clock, the demonstration diver caught", [](Rig& r) { r.device.CaughtCounter = 9; },
+     [](const Device& d) { return clockFace(d) && d.CaughtCounter == 8; }, true},
     {"clock, the alarm ringing",
-     [](fakes::EngineRig& r) {
+     [](Rig& r) {
          r.settings.values["Alarm Time"] = "102000 AM";
          r.settings.values["Alarm On"] = "True";
      },
-     true},
-    {"clock, a button held by the mouse",
-     [](fakes::EngineRig& r) { r.device.ButtonMouseDown(engine::ButtonGameA, forms::kLeftButton); }, false},
-    {"alarm preview", [](fakes::EngineRig& r) { r.device.Form_KeyDown(kKeyA, 0); }, false},
-    {"alarm setting", [](fakes::EngineRig& r) { r.device.AlarmSetMode = engine::AlarmSetEditing; }, false},
-    {"clock setting", [](fakes::EngineRig& r) { r.device.TimeSetMode = 1; }, false},
+     [](const Device& d) { return clockFace(d) && d.AlarmRinging; }, true},
+    {"clock, a button held by the mouse", [](Rig& r) { holdWithMouse(r, engine::ButtonGameA, kOnGameA); },
+     [](const Device& d) { return clockFace(d) && d.PressedButton == engine::ButtonGameA; }, false},
+    {"alarm preview", [](Rig& r) { r.device.Form_KeyDown(kKeyA, 0); },
+     [](const Device& d) { return !d.GameMode && d.AlarmSetMode == engine::AlarmSetPreview; }, false},
+    {"alarm setting", [](Rig& r) { r.device.AlarmSetMode = engine::AlarmSetEditing; },
+     [](const Device& d) { return !d.GameMode && d.AlarmSetMode == engine::AlarmSetEditing; }, false},
+    {"clock setting", [](Rig& r) { r.device.TimeSetMode = 1; },
+     [](const Device& d) { return !d.GameMode && d.TimeSetMode == 1; }, false},
     {"play",
-     [](fakes::EngineRig& r) {
+     [](Rig& r) {
          r.device.Form_KeyDown(kKey1, 0);
          r.device.Form_KeyUp(kKey1, 0);
      },
-     false},
-    {"game over", gameOver, false},
+     [](const Device& d) { return d.GameMode && d.Misses < 4; }, false},
+    {"game over", gameOver, [](const Device& d) { return d.GameMode && d.Misses == 4; }, false},
     {"game over run out, back to the clock",
-     [](fakes::EngineRig& r) {
+     [](Rig& r) {
          gameOver(r);
          r.device.SecondCounter = 59;  // the settling tick ends the game
      },
-     true},
+     [](const Device& d) { return clockFace(d) && d.CaughtCounter == 0; }, true},
 };
 
 TEST(QuietUntilNextSecond, OnlyTheClockTurnedOverAndACLByKeyAreQuietAndTheirTicksChangeNothing) {
     for (const ModeCase& m : kModes) {
         SCOPED_TRACE(m.mode);
-        fakes::EngineRig rig;
+        Rig rig;
         rig.clock.set(10, 20, 29);
         rig.device.Timer1_Timer();
         rig.clock.set(10, 20, 30);
         m.enter(rig);
         rig.device.Timer1_Timer();  // the tick that finds the new second
+        if (!m.reached(rig.device)) {
+            ADD_FAILURE() << "the setup did not reach its mode";
+            continue;
+        }
         EXPECT_EQ(rig.device.quietUntilNextSecond(), m.quiet);
         if (!m.quiet) continue;
         // Quiet: the ticks it may skip until the next second change nothing.

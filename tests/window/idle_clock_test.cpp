@@ -90,6 +90,9 @@ TEST_F(IdleClock, EveryEventBringsBackThePace) {
         [&] { mouse.press(kOnCase, kLeftButton, 0); },
         [&] { mouse.move(kOnCase, 0); },
         [&] { mouse.release(kOnCase, kLeftButton, 0); },
+        [&] { mouse.doubleClick(kOnCase, kLeftButton, 0); },  // turned over,
+        [&] { mouse.release(kOnCase, kLeftButton, 0); },
+        [&] { mouse.doubleClick(kOnCase, kLeftButton, 0); },  // and back: the time is due at once
         [&] { form.trayMessage(0x200); },  // a plain move over the icon
         [&] { form.DoCheckSpeed(); },      // as the Options dialog applies
     };
