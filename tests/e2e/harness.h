@@ -202,6 +202,9 @@ public:
     std::optional<std::string> findWindow(const std::string& title, bool viewableOnly = true);
     // Waits for it; fails the test when it does not come.
     std::string waitForWindow(const std::string& title, Millis timeout = kStartTimeout);
+    // Why no such window is shown, for a failure: whether the program has
+    // one, its map state, the window manager's WM_STATE on it.
+    std::string windowReport(const std::string& title);
     // Every viewable top-level window of the program.
     std::vector<std::string> viewableWindows();
     // The program's popup menus that are open now.

@@ -54,6 +54,13 @@ std::string decodeValue(const std::string& raw) {
     return out;
 }
 
+// A window id as xdotool prints it (decimal) in the hexadecimal of xprop and wmctrl.
+std::string hexId(const std::string& window) {
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "0x%lx", std::stoul(window));
+    return hex;
+}
+
 std::string regexEscape(const std::string& text) {
     static const std::string special = R"(\^$.|?*+()[]{})";
     std::string out;
@@ -156,12 +163,14 @@ std::unique_ptr<Process> startHelper(const std::vector<std::string>& argv, const
 
 void Session::startWindowManager() {
     if (wm_) return;
-    wm_ = startHelper({"openbox", "--sm-disable"}, home_, [](pid_t) {
-        // The window manager names its check window; one that ended before
-        // may have left the root's pointer to a window that is gone.
-        const auto ids = words(windowProperty("root", "_NET_SUPPORTING_WM_CHECK"));
-        return !ids.empty() && windowProperty(ids.back(), "_NET_WM_NAME").find("Openbox") != std::string::npos;
-    });
+    // Ready when openbox runs its start-up command, just before its event
+    // loop. Its check window is named much earlier: a window mapped in
+    // between stays unmapped, its map request read into openbox's own queue
+    // while openbox sleeps until the X server sends something more. The
+    // command's mark is named after its parent, this window manager.
+    wm_ = startHelper(
+        {"openbox", "--sm-disable", "--startup", R"(sh -c 'touch "$HOME/openbox-ready-$PPID"')"}, home_,
+        [this](pid_t pid) { return std::filesystem::exists(home_ / ("openbox-ready-" + std::to_string(pid))); });
 }
 
 void Session::startTray() {
@@ -237,10 +246,31 @@ std::string Session::waitForWindow(const std::string& title, Millis timeout) {
         },
         timeout, 100ms);
     if (!found || !id) {
-        ADD_FAILURE() << "no window \"" << title << "\" appeared" << (processAlive() ? "" : " (the program ended)");
+        ADD_FAILURE() << "no window \"" << title << "\" appeared: " << windowReport(title);
         return "0";
     }
     return *id;
+}
+
+std::string Session::windowReport(const std::string& title) {
+    // The word after a label in a tool's report ("Map State: IsUnMapped").
+    auto wordAfter = [](const std::string& text, const std::string& label) -> std::optional<std::string> {
+        const auto at = text.find(label);
+        if (at == std::string::npos) return std::nullopt;
+        const auto w = words(text.substr(at + label.size()));
+        return w.empty() ? std::nullopt : std::optional(w.front());
+    };
+    std::string out = processAlive() ? "" : "the program ended; ";
+    if (const auto id = findWindow(title, false)) {
+        const auto mapState = wordAfter(runCommand({"xwininfo", "-id", *id}).out, "Map State:");
+        const auto wmState = wordAfter(windowProperty(*id, "WM_STATE"), "window state:");
+        out += "window " + hexId(*id) + " exists, " + mapState.value_or("map state unknown") + ", " +
+               (wmState ? "WM_STATE " + *wmState : "without WM_STATE");
+    } else {
+        out += "the program has no window of that title";
+    }
+    if (wm_) out += wm_->alive() ? "; the window manager runs" : "; the window manager ended";
+    return out;
 }
 
 std::vector<std::string> Session::viewableWindows() {
@@ -288,9 +318,7 @@ void Session::focus(const std::string& window) {
 
 void Session::closeWithWindowManager(const std::string& window) {
     if (!wm_) ADD_FAILURE() << "closing through the window manager needs startWindowManager()";
-    char hex[32];
-    std::snprintf(hex, sizeof hex, "0x%lx", std::stoul(window));
-    const CommandResult r = runCommand({"wmctrl", "-i", "-c", hex});
+    const CommandResult r = runCommand({"wmctrl", "-i", "-c", hexId(window)});
     if (!r.ok()) ADD_FAILURE() << "wmctrl -c failed: " << r.err;
 }
 
