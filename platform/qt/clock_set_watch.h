@@ -30,7 +30,7 @@ public:
     ClockSetWatch(const ClockSetWatch&) = delete;
     ClockSetWatch& operator=(const ClockSetWatch&) = delete;
 
-    bool watching() const { return fd_ >= 0 && notifier_ && notifier_->isEnabled(); }
+    bool watching() const { return notifier_ && notifier_->isEnabled(); }
 
 private:
     void readSet();

@@ -16,14 +16,14 @@ QtSoundPlayer::~QtSoundPlayer() {
     // reachable, so no leak checker minds).
     if (!loading()) return;
     static auto* left = new std::vector<std::unique_ptr<QSoundEffect>>;
-    for (auto& [file, sound] : sounds_) left->push_back(std::move(sound.effect));
+    for (auto& [file, effect] : effects_) left->push_back(std::move(effect));
     for (auto& effect : replaced_) left->push_back(std::move(effect));
 }
 
 bool QtSoundPlayer::loading() const {
     const auto isLoading = [](const QSoundEffect* e) { return e != nullptr && e->status() == QSoundEffect::Loading; };
-    return std::any_of(sounds_.begin(), sounds_.end(),
-                       [&](const auto& entry) { return isLoading(entry.second.effect.get()); }) ||
+    return std::any_of(effects_.begin(), effects_.end(),
+                       [&](const auto& entry) { return isLoading(entry.second.get()); }) ||
            std::any_of(replaced_.begin(), replaced_.end(), [&](const auto& e) { return isLoading(e.get()); });
 }
 
@@ -45,17 +45,16 @@ void QtSoundPlayer::play(const std::string& path) {
     QUrl source = QUrl::fromLocalFile(file);
     source.setQuery(QString::number(info.size()) + "-" + QString::number(info.lastModified().toMSecsSinceEpoch()) +
                     "-" + QString::number(info.metadataChangeTime().toMSecsSinceEpoch()));
-    Sound& sound = sounds_[file];
-    if (sound.effect && sound.source != source) replaced_.push_back(std::move(sound.effect));
+    auto& effect = effects_[file];
+    if (effect && effect->source() != source) replaced_.push_back(std::move(effect));
     freeReplaced();  // before a new load begins
-    if (!sound.effect) {
-        sound.source = source;
-        sound.effect = std::make_unique<QSoundEffect>();
-        sound.effect->setSource(source);
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(source);
     }
-    if (sound.effect->status() == QSoundEffect::Error) return;
-    sound.effect->play();  // a file still loading plays when it is ready
-    current_ = sound.effect.get();
+    if (effect->status() == QSoundEffect::Error) return;
+    effect->play();  // a file still loading plays when it is ready
+    current_ = effect.get();
 }
 
 }  // namespace qtplatform

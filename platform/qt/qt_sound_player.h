@@ -26,18 +26,14 @@ public:
     const QSoundEffect* current() const { return current_; }
     // The effects alive: one for each file's newest content, and those of
     // earlier contents not freed yet.
-    std::size_t liveEffects() const { return sounds_.size() + replaced_.size(); }
+    std::size_t liveEffects() const { return effects_.size() + replaced_.size(); }
 
 private:
-    struct Sound {
-        QUrl source;  // the file's address, with its size and times
-        std::unique_ptr<QSoundEffect> effect;
-    };
     bool loading() const;
     void freeReplaced();
 
-    std::map<QString, Sound> sounds_;                      // by file
-    std::vector<std::unique_ptr<QSoundEffect>> replaced_;  // earlier contents, freed once nothing loads
+    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;  // by file, of its newest content
+    std::vector<std::unique_ptr<QSoundEffect>> replaced_;       // earlier contents, freed once nothing loads
     QSoundEffect* current_ = nullptr;
 };
 
