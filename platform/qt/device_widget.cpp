@@ -160,14 +160,9 @@ void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
 // ---- Tooltips and closing ------------------------------------------------------
 
 bool DeviceWidget::event(QEvent* e) {
-    switch (e->type()) {
-        case QEvent::ToolTip: showToolTip(static_cast<QHelpEvent*>(e)); return true;
-        // The keyboard went to a popup menu (it sends FocusOut only) or to
-        // another window: the held keys come up there, and a release that
-        // arrives here later is another keystroke's.
-        case QEvent::FocusOut:
-        case QEvent::WindowDeactivate: keysDown_.clear(); break;
-        default: break;
+    if (e->type() == QEvent::ToolTip) {
+        showToolTip(static_cast<QHelpEvent*>(e));
+        return true;
     }
     return QWidget::event(e);
 }

@@ -69,8 +69,10 @@ private:
     // The router believes buttons held that Qt no longer has down (a popup
     // menu took their release): start it afresh, as the platform would.
     void forgetLostButtons(int16_t heldNow);
-    // A key pressed in this window and not yet released: its place on the
-    // keyboard (0 where the platform gives none) and the code the device got.
+    // A key pressed in this window and not yet released here: its place on
+    // the keyboard (0 where the platform gives none) and the code the device
+    // got. It is kept while another window has the keyboard, so that its
+    // release here, however late, frees the button it holds.
     struct HeldKey {
         quint32 scanCode;
         int16_t code;
