@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -154,11 +155,11 @@ void Form4::Form_KeyDown(int16_t keyCode, int16_t) {
 }
 
 float Form4::left() const {
-    return static_cast<float>(x()) * kTwips;
+    return static_cast<float>(shown_.topLeft().x()) * kTwips;
 }
 
 float Form4::top() const {
-    return static_cast<float>(y()) * kTwips;
+    return static_cast<float>(shown_.topLeft().y()) * kTwips;
 }
 
 void Form4::DoMouseDown(int16_t button, float x, float y) {
@@ -167,6 +168,7 @@ void Form4::DoMouseDown(int16_t button, float x, float y) {
     DragY = y;
     DragLeft = left();
     DragTop = top();
+    draggedTo_ = shown_.topLeft();
     Dragging = true;
 }
 
@@ -174,7 +176,8 @@ void Form4::DoMouseMove(int16_t button, float x, float y) {
     if (button != 1 || !Dragging) return;
     const float newTop = y - DragY + top();
     const float newLeft = x - DragX + left();
-    move(qRound(newLeft / kTwips), qRound(newTop / kTwips));
+    draggedTo_ = QPoint(qRound(newLeft / kTwips), qRound(newTop / kTwips));
+    move(draggedTo_);
     // Let the window repaint and other events (the device's tick) run.
     QCoreApplication::processEvents();
 }
@@ -184,14 +187,23 @@ void Form4::DoMouseUp(int16_t button) {
         if (!Dragging) return;
         Dragging = false;
         // A click that left the window where it was turns the page; a drag does not.
-        if (left() == DragLeft && top() == DragTop) DoNextPage();
+        if (static_cast<float>(draggedTo_.x()) * kTwips == DragLeft &&
+            static_cast<float>(draggedTo_.y()) * kTwips == DragTop)
+            DoNextPage();
     } else if (button == 2) {
         DoPreviousPage();
     }
 }
 
+bool Form4::event(QEvent* event) {
+    if (event->type() == QEvent::Move) shown_.moved(*static_cast<QMoveEvent*>(event));
+    if (event->type() == QEvent::Hide) shown_.hidden();
+    return QWidget::event(event);
+}
+
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Picture1) return QWidget::eventFilter(watched, event);
+    if (auto* e = dynamic_cast<QMouseEvent*>(event)) shown_.pointer(*Picture1, *e);
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* e = static_cast<QMouseEvent*>(event);

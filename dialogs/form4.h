@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dialogs/device_link.h"
+#include "platform/qt/shown_place.h"
 
 class QLabel;
 
@@ -44,6 +45,7 @@ public:
     int16_t pageCount() const { return PageCount; }
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +58,7 @@ private:
     void DoMouseUp(int16_t button);
     void showPage();
     const QPixmap& PageNo(int index);
+    // Where the window is shown, in twips.
     float left() const;
     float top() const;
 
@@ -63,6 +66,10 @@ private:
     PagePicture* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
     std::array<QPixmap, 9> pages_;
+    qtplatform::ShownPlace shown_{*this};
+    // Where the drag last asked the window to go: a drag that the window
+    // manager has not followed (yet) is still no click.
+    QPoint draggedTo_;
 
     bool Dragging = false;
     float DragX = 0;

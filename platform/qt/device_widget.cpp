@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -81,6 +82,7 @@ void DeviceWidget::forgetLostButtons(int16_t heldNow) {
 }
 
 void DeviceWidget::mousePressEvent(QMouseEvent* e) {
+    shown_.pointer(*this, *e);
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
     // The button going down was up before this press, whatever the router
@@ -91,6 +93,7 @@ void DeviceWidget::mousePressEvent(QMouseEvent* e) {
 }
 
 void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    shown_.pointer(*this, *e);
     // Qt sends this in place of the second press.
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
@@ -100,6 +103,7 @@ void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void DeviceWidget::mouseReleaseEvent(QMouseEvent* e) {
+    shown_.pointer(*this, *e);
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
     forgetLostButtons(static_cast<int16_t>(mouseButtons(e->buttons()) | button));
@@ -108,6 +112,7 @@ void DeviceWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void DeviceWidget::mouseMoveEvent(QMouseEvent* e) {
+    shown_.pointer(*this, *e);
     if (!router_) return;
     forgetLostButtons(mouseButtons(e->buttons()));
     router_->move(clientPoint(e), shiftState(e->modifiers()));
@@ -160,9 +165,11 @@ void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
 // ---- Tooltips and closing ------------------------------------------------------
 
 bool DeviceWidget::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        showToolTip(static_cast<QHelpEvent*>(e));
-        return true;
+    switch (e->type()) {
+        case QEvent::ToolTip: showToolTip(static_cast<QHelpEvent*>(e)); return true;
+        case QEvent::Move: shown_.moved(*static_cast<QMoveEvent*>(e)); break;
+        case QEvent::Hide: shown_.hidden(); break;
+        default: break;
     }
     return QWidget::event(e);
 }
@@ -186,11 +193,11 @@ void DeviceWidget::closeEvent(QCloseEvent* e) {
 // ---- forms::WindowHost -------------------------------------------------------------
 
 float DeviceWidget::left() const {
-    return forms::windowFrame::edgeTwips(geometry().x(), forms::kFrameLeft);
+    return forms::windowFrame::edgeTwips(shown_.topLeft().x(), forms::kFrameLeft);
 }
 
 float DeviceWidget::top() const {
-    return forms::windowFrame::edgeTwips(geometry().y(), forms::kFrameTop);
+    return forms::windowFrame::edgeTwips(shown_.topLeft().y(), forms::kFrameTop);
 }
 
 void DeviceWidget::setLeft(float twips) {

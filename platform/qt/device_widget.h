@@ -10,6 +10,7 @@
 #include "forms/scene.h"
 #include "forms/window_host.h"
 #include "platform/qt/picture_renderer.h"
+#include "platform/qt/shown_place.h"
 
 class QHelpEvent;
 
@@ -41,6 +42,8 @@ public:
     void flushDirty();
 
     // ---- forms::WindowHost ---------------------------------------------------
+    // Left and Top are where the window system shows the window (see
+    // ShownPlace); a move asked for counts once it is made.
     float left() const override;
     void setLeft(float twips) override;
     float top() const override;
@@ -88,6 +91,7 @@ private:
     std::optional<forms::MouseRouter> router_;
     std::function<void()> onClose_;
     std::vector<HeldKey> keysDown_;
+    ShownPlace shown_{*this};
     bool quitting_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
 #include <set>
@@ -170,6 +171,25 @@ TEST_F(Instructions, AClickTurnsAndADragMovesWithoutTurning) {
     EXPECT_EQ(viewer->pos(), moved);
     release(Qt::LeftButton, {100, 100});
     EXPECT_EQ(current(), 3);
+}
+
+// Where the window manager makes the moves late or never, the pointer's
+// events stay measured from where the window still is.
+TEST_F(Instructions, ADragFollowsThePointerWhileTheWindowStaysWhereItWas) {
+    const QPoint start = viewer->pos(), pressed(100, 100);
+    QPoint pointer = start + pressed;
+    auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, pointer - start, pointer - start, pointer, button, held, Qt::NoModifier);
+        QApplication::sendEvent(page(), &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 0; i < 4; ++i) {
+        pointer += QPoint(10, 3);
+        send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+        EXPECT_EQ(viewer->pos(), pointer - pressed);
+    }
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(current(), 1);  // a drag all the same
 }
 
 TEST_F(Instructions, ARightClickTurnsBackEvenDuringADrag) {

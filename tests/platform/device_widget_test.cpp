@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tests/support/engine_fixture.h"
+#include "tests/support/window_fakes.h"
 
 namespace {
 
@@ -305,6 +306,55 @@ TEST_F(DeviceWidgetTest, PositionIsReportedAsTheFramedWindowsEdges) {
     EXPECT_EQ(widget.geometry().topLeft(), QPoint(103, -178));
     EXPECT_FLOAT_EQ(widget.left(), 1500);
     EXPECT_FLOAT_EQ(widget.top(), -3000);
+}
+
+// The device window dragged on this host where the window system makes the
+// moves late, never, or only inside the screen. The pointer's events are
+// measured from where the window really is, as the platform measures them.
+TEST(DeviceWindowDragTest, ThePressedPointStaysUnderThePointerWhateverBecomesOfTheMoves) {
+    // Where the window is after a step, from where it was and where it was asked to go.
+    using Place = std::function<QPoint(int step, QPoint shown, QPoint asked)>;
+    const std::pair<const char*, Place> windowSystems[] = {
+        {"late", [](int step, QPoint shown, QPoint asked) { return step < 3 ? shown : asked; }},
+        {"never", [](int, QPoint shown, QPoint) { return shown; }},
+        {"inside", [](int, QPoint, QPoint asked) { return QPoint(std::max(asked.x(), 0), std::max(asked.y(), 0)); }},
+    };
+    for (const auto& [name, place] : windowSystems) {
+        SCOPED_TRACE(name);
+        fakes::WindowRig rig;
+        qtplatform::PictureRenderer renderer{1.0};
+        qtplatform::DeviceWidget widget{renderer};
+        window::Form1 form{window::Form1Services{
+            {rig.timer, rig.settings, rig.clock.clock, rig.sound, rig.files, rig.cursor, rig.random},
+            rig.shell,
+            rig.tray,
+            widget,
+            rig.menus}};
+        widget.attach(form.device().scene(), form, form, {});
+        widget.move(60, 40);
+        widget.QWidget::show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+
+        const QPoint pressed(220, 130);
+        QPoint shown = widget.pos(), pointer = shown + pressed;
+        auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent e(type, pointer - shown, pointer - shown, pointer, button, held, Qt::NoModifier);
+            QApplication::sendEvent(&widget, &e);
+        };
+        send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        // Out past the screen's corner and back a little.
+        const QPoint steps[] = {{-20, -10}, {-20, -10}, {-20, -10}, {-20, -10}, {30, 15}};
+        for (int i = 0; i < 5; ++i) {
+            pointer += steps[i];
+            send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
+            EXPECT_EQ(widget.pos(), pointer - pressed);  // the place asked for
+            shown = place(i, shown, widget.pos());
+        }
+        send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(rig.settings.values["Left"], std::to_string((shown.x() - forms::kFrameLeft) * 15));
+        EXPECT_EQ(rig.settings.values["Top"], std::to_string((shown.y() - forms::kFrameTop) * 15));
+        widget.QWidget::hide();
+    }
 }
 
 TEST_F(DeviceWidgetTest, StayOnTopChangesTheZOrderOnly) {
