@@ -9,7 +9,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -48,6 +50,20 @@ protected:
             triggerAction(SliderSingleStepAdd);
         else
             QScrollBar::keyPressEvent(event);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus()) return;
+        // The styles leave a focused scroll bar unmarked, yet the arrow keys
+        // move it: it gets the style's own focus frame, steady, and also
+        // after a click has given it the focus.
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.state |= QStyle::State_KeyboardFocusChange;
+        option.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
     }
 };
 

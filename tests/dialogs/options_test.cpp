@@ -63,7 +63,7 @@ TEST_F(Options, OpensWithTheStoredValuesAndApplyDisabled) {
     EXPECT_TRUE(link.calls.empty());
 }
 
-TEST_F(Options, OpensWithTheFocusOnTheGameBBar) {
+TEST_F(Options, OpensWithTheFocusOnTheGameBBarForAllToSee) {
     dialogs::Form3* dialog = open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     QCoreApplication::processEvents();
@@ -71,6 +71,15 @@ TEST_F(Options, OpensWithTheFocusOnTheGameBBar) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(bar(1)->value(), 221);
     EXPECT_EQ(bar(2)->value(), 272);
+    // The bar that the arrow keys move is marked, whichever it is.
+    std::vector<QImage> shots;
+    for (int row : {1, 2, 3}) {
+        bar(row)->setFocus(Qt::TabFocusReason);
+        shots.push_back(dialog->grab().toImage());
+    }
+    EXPECT_NE(shots[0], shots[1]);
+    EXPECT_NE(shots[1], shots[2]);
+    EXPECT_NE(shots[0], shots[2]);
 }
 
 TEST_F(Options, StoredSpeedsAtTheEndsAndBetweenWholeNumbers) {
