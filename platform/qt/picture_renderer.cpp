@@ -273,17 +273,23 @@ const QPixmap& PictureRenderer::pixmap(const forms::Picture& picture) {
 }
 
 QIcon PictureRenderer::icon() {
-    QSvgRenderer svg(kIconSource);
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        svg.render(&p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
+    // Drawn once a run: every window asks for it as it opens, and Qt's pixmap
+    // cache would keep the pixmaps of each new drawing apart. Never freed: no
+    // pixmap may be destroyed after the application object.
+    static const QIcon* const drawn = [] {
+        QSvgRenderer svg(kIconSource);
+        auto* icon = new QIcon;
+        for (int size : {16, 22, 24, 32, 48, 64}) {
+            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            svg.render(&p, QRectF(0, 0, size, size));
+            p.end();
+            icon->addPixmap(QPixmap::fromImage(image));
+        }
+        return icon;
+    }();
+    return *drawn;
 }
 
 std::vector<std::string> PictureRenderer::placesOf(const std::string& key) {

@@ -353,9 +353,12 @@ TEST_F(PictureRendererTest, EverySegmentDarkensATenthOfItsRectangle) {
         }
 }
 
-TEST(PictureRendererIcon, IsDrawnAt32PixelsAndBeyond) {
+TEST(PictureRendererIcon, IsDrawnOnceAt32PixelsAndBeyond) {
     const QIcon icon = PictureRenderer::icon();
     ASSERT_FALSE(icon.isNull());
+    // Every window asks for it as it opens; each new drawing of it would
+    // stay in Qt's pixmap cache.
+    EXPECT_EQ(PictureRenderer::icon().cacheKey(), icon.cacheKey());
     const QList<QSize> sizes = icon.availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
