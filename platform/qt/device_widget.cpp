@@ -25,6 +25,13 @@ QRect toQRect(forms::Rect r) {
     return QRect(r.x, r.y, r.width, r.height);
 }
 
+// The screen pixels a repaint of r covers: Qt rounds each edge to the nearest.
+QRect screenPixels(QRect r, qreal dpr) {
+    const auto edge = [dpr](int logical) { return qRound(logical * dpr); };
+    return QRect(QPoint(edge(r.left()), edge(r.top())), QPoint(edge(r.x() + r.width()), edge(r.y() + r.height())))
+        .adjusted(0, 0, -1, -1);
+}
+
 }  // namespace
 
 DeviceWidget::DeviceWidget(PictureRenderer& renderer, QWidget* parent)
@@ -61,6 +68,14 @@ void DeviceWidget::flushDirty() {
 void DeviceWidget::paintEvent(QPaintEvent* e) {
     if (scene_ == nullptr) return;
     QPainter painter(this);
+    // Drawn in screen pixels. At a fractional scale a picture placed in
+    // logical pixels ends between screen pixels, and Qt rounds that edge one
+    // way when the repainted area is one rectangle and the other way when it
+    // is several: a small repaint drew a picture one screen pixel narrower or
+    // shorter than a full one. Each picture now covers the screen pixels its
+    // rectangle's repaint covers, one pixmap pixel on one screen pixel.
+    const qreal dpr = painter.deviceTransform().m11();  // Qt's scale from logical to screen pixels
+    painter.scale(1 / dpr, 1 / dpr);
     const QRect area = e->rect();
     for (const forms::PictureElement* element : scene_->bottomToTop()) {
         if (!element->visible() || element->picture() == nullptr) continue;
@@ -70,8 +85,11 @@ void DeviceWidget::paintEvent(QPaintEvent* e) {
             toQRect(element->rect()) & QRect(element->rect().x, element->rect().y, picture.width(), picture.height());
         if (!target.intersects(area)) continue;
         const QPixmap& pixmap = renderer_.pixmap(picture);
-        const qreal dpr = pixmap.devicePixelRatio();
-        painter.drawPixmap(QRectF(target), pixmap, QRectF(0, 0, target.width() * dpr, target.height() * dpr));
+        const QRect onScreen = screenPixels(target, dpr);
+        // The pixmap is made for this screen; one rendered for another ratio is scaled.
+        const qreal toPixmap = pixmap.devicePixelRatio() / dpr;
+        const QSizeF shown = QSizeF(onScreen.size()).boundedTo(QSizeF(pixmap.size()) / toPixmap);
+        painter.drawPixmap(QRectF(onScreen.topLeft(), shown), pixmap, QRectF(QPointF(0, 0), shown * toPixmap));
     }
 }
 

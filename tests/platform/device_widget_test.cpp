@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPaintEvent>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "tests/support/engine_fixture.h"
+#include "tests/support/run_again.h"
 #include "tests/support/window_fakes.h"
 
 namespace {
@@ -63,7 +65,7 @@ class DeviceWidgetTest : public ::testing::Test {
 protected:
     fakes::EngineRig rig;
     engine::DeviceEngine& d = rig.device;
-    qtplatform::PictureRenderer renderer{1.0};
+    qtplatform::PictureRenderer renderer{qApp->devicePixelRatio()};  // as the program makes it
     CountingWidget widget{renderer};
     Recorder recorder;
     int closes = 0;
@@ -166,6 +168,49 @@ TEST_F(DeviceWidgetTest, RepaintsOnlyWhatChanged) {
     EXPECT_EQ(widget.painted, QRegion(rectOf(d.Treasure)));
     EXPECT_FALSE(d.scene().hasDirty());
 }
+
+// At a fractional scale the pictures' edges fall between screen pixels: what
+// small repaints leave on the screen must still be what a full paint draws.
+// The scale is read as the QApplication starts, so each scale runs in a
+// process of its own.
+class DeviceWidgetAtScale : public DeviceWidgetTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    // What is on the screen: under the offscreen platform, the window's
+    // backing store (its own grab of a scaled window stops at the unscaled size).
+    QImage onScreen() {
+        const auto* store = dynamic_cast<const QImage*>(widget.backingStore()->paintDevice());
+        return store == nullptr ? QImage() : store->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    static int differingPixels(const QImage& a, const QImage& b) {
+        if (a.size() != b.size()) return a.width() * a.height() + b.width() * b.height();
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    }
+};
+
+TEST_P(DeviceWidgetAtScale, SmallRepaintsLeaveWhatAFullPaintDraws) {
+    if (qgetenv("QT_SCALE_FACTOR") != GetParam()) {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        fakes::runAgain(QString("%1.%2").arg(test->test_suite_name(), test->name()), {{"QT_SCALE_FACTOR", GetParam()}});
+        return;
+    }
+    ASSERT_DOUBLE_EQ(widget.devicePixelRatioF(), QByteArray(GetParam()).toDouble());
+    showAndSettle();
+    // A minute of the clock's demonstration: the diver and the tentacles
+    // shown and hidden over each other.
+    for (int i = 0; i < 2000; ++i) rig.random.script.push_back(float(i * 37 % 100) / 100);
+    for (int s = 0; s < 60; ++s) {
+        rig.clock.set(10, 21, s);
+        d.Timer1_Timer();
+        widget.flushDirty();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(differingPixels(onScreen(), grab()), 0) << "second " << s;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fractional, DeviceWidgetAtScale, ::testing::Values("1.25", "1.75"));
 
 TEST_F(DeviceWidgetTest, MouseReachesThePictureThatTookThePress) {
     // Case corner, then a drag across the treasure: every event goes to the case.

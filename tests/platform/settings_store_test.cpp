@@ -2,16 +2,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <map>
 
 #include "platform/qt/qt_settings_store.h"
+#include "tests/support/run_again.h"
 
 namespace {
+
+using fakes::runAgain;
 
 // A throwaway HOME per test: the store's file lies under it.
 class Home {
@@ -81,34 +81,6 @@ TEST(SettingsStore, ReadsWhatAnotherRunLeft) {
     EXPECT_EQ(store.read("Game A High Score"), "120");
     EXPECT_EQ(store.read("Alarm Time"), "083000 AM");
     EXPECT_EQ(store.read("Odd"), "1,2");  // a hand-edited list reads as its items, not as nothing
-}
-
-// Runs one test of this program again in a process of its own, with more
-// environment and, where given, a command in front (setpriv); the run must pass.
-void runAgain(const QString& test, const std::map<QString, QString>& environment, QStringList prefix = {}) {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const auto& [name, value] : environment) env.insert(name, value);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    const QString program = QCoreApplication::applicationFilePath();
-    const QStringList arguments = {"--gtest_filter=" + test};
-    if (prefix.isEmpty()) {
-        child.start(program, arguments);
-    } else {
-        const QString first = prefix.takeFirst();
-        child.start(first, prefix + QStringList{program} + arguments);
-    }
-    ASSERT_TRUE(child.waitForStarted(10000));
-    if (!child.waitForFinished(60000)) {
-        child.kill();
-        child.waitForFinished();
-        FAIL() << "the run of " << test.toStdString() << " did not end";
-    }
-    const QByteArray output = child.readAll();
-    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
 }
 
 // Two copies of the program running at once share the file: each read sees
