@@ -15,15 +15,12 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
-#include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "forms/menu.h"
@@ -286,34 +283,33 @@ void writeFile(const QString& path, const QByteArray& content) {
     f.write(content);
 }
 
-// Whether the player has ended up playing nothing: no sound, or one that
-// failed to load (polled: loading runs on a thread of its own).
-bool playsNothing(const qtplatform::QtSoundPlayer& player) {
-    return QTest::qWaitFor(
-        [&] { return player.current() == nullptr || player.current()->status() == QSoundEffect::Error; });
-}
-
 // Without an audio device a sound never ends by itself here, so a sound that
 // is no longer playing is one that the player stopped.
 TEST(QtSoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
     QTemporaryDir dir;
     const QString first = dir.path() + "/Beep0.wav", second = dir.path() + "/Beep1.wav";
     writeFile(first, waveFile(2000));
-    writeFile(second, waveFile(2000));
+    writeFile(second, waveFile(1500));
     qtplatform::QtSoundPlayer player;
+    auto loaded = [](const QSoundEffect* e) {
+        return QTest::qWaitFor([e] { return e->status() == QSoundEffect::Ready; });
+    };
 
     player.play(first.toStdString());
     const QSoundEffect* a = player.current();
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->source().toLocalFile(), first);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a->status() == QSoundEffect::Ready; }));
+    ASSERT_TRUE(loaded(a));
     EXPECT_TRUE(a->isPlaying());
 
     player.play(second.toStdString());
     const QSoundEffect* b = player.current();
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->source().toLocalFile(), second);
+    EXPECT_NE(b, a);
     EXPECT_FALSE(a->isPlaying());
+    EXPECT_TRUE(b->isPlaying());
+    // Loaded before the end: Qt's loader, still busy as the program ends,
+    // would leave its objects behind.
+    ASSERT_TRUE(loaded(b));
     EXPECT_TRUE(b->isPlaying());
 
     player.play("");  // no sound at all still ends the one playing
@@ -322,32 +318,40 @@ TEST(QtSoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
 }
 
 // The file is looked up anew for every sound: one added or replaced on disk
-// plays with its new content from the next sound on; one that cannot play
-// plays nothing.
+// plays with its new content from the next sound on. One that cannot play,
+// not a wave file or one caught empty or half-written by a tool rewriting it
+// in place, plays nothing and starts no load: Qt would wait for ever for the
+// rest of a cut file, and keep every effect replaced since.
 TEST(QtSoundPlayerTest, AReplacedFilePlaysItsNewContent) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/Beep2.wav";
-    const QByteArray garbage = QByteArray("RIFF? not really a wave file").repeated(4);
+    const QByteArray plain = waveFile(2000);
+    // The same sound with one more chunk ahead of the samples, of odd length and
+    // so padded; its RIFF size is left short, as the chunks tell where the samples lie.
+    QByteArray listed = plain;
+    listed.insert(36, QByteArray("LIST\x03\0\0\0abc\0", 12));
+    const QByteArray cannotPlay[] = {
+        {}, plain.left(600), plain.left(40), QByteArray("RIFF? not really a wave file").repeated(4)};
     qtplatform::QtSoundPlayer player;
     player.play(path.toStdString());  // not there yet
-    ASSERT_TRUE(playsNothing(player));
-    writeFile(path, garbage);
-    player.play(path.toStdString());
-    ASSERT_TRUE(playsNothing(player));
-    player.play(path.toStdString());
     EXPECT_EQ(player.current(), nullptr);
-
-    writeFile(path, waveFile(2000));
-    player.play(path.toStdString());
-    const QPointer<const QSoundEffect> good = player.current();
-    ASSERT_NE(good, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return good->status() == QSoundEffect::Ready; }));
-    EXPECT_TRUE(good->isPlaying());
-
-    writeFile(path, garbage);
-    player.play(path.toStdString());
-    EXPECT_TRUE(good.isNull() || !good->isPlaying());
-    ASSERT_TRUE(playsNothing(player));
+    QPointer<const QSoundEffect> played;
+    for (int round = 0; round < 4; ++round) {
+        for (const QByteArray& content : cannotPlay) {
+            writeFile(path, content);
+            player.play(path.toStdString());
+            ASSERT_EQ(player.current(), nullptr) << "round " << round << ", " << content.size() << " bytes";
+            EXPECT_TRUE(played.isNull() || !played->isPlaying());
+        }
+        writeFile(path, round % 2 == 0 ? plain : listed);
+        player.play(path.toStdString());
+        played = player.current();
+        writeFile(path, {});  // cut again at once: Qt loads the content that was played
+        ASSERT_NE(played, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return played->status() == QSoundEffect::Ready; }));
+        EXPECT_TRUE(played->isPlaying());
+        EXPECT_EQ(player.liveEffects(), 1u);
+    }
 }
 
 // Every change of a file's times (a touch, a chmod) may be new content and
@@ -370,48 +374,12 @@ TEST(QtSoundPlayerTest, AFileReplacedAgainAndAgainKeepsOneEffect) {
         ASSERT_TRUE(QTest::qWaitFor(ready));
     }
     // Replaced faster than it loads: the effects still loading are kept
-    // until nothing loads any more.
+    // until nothing loads any more, and a sound after that frees them.
     for (int i = 21; i <= 30; ++i) replaceAndPlay(i);
-    ASSERT_TRUE(QTest::qWaitFor(ready));
-    player.play(path.toStdString());
-    EXPECT_EQ(player.liveEffects(), 1u);
-}
-
-// An empty sound file never finishes loading in Qt 6.4; the player must
-// still play on, let go of replaced files and let the program end. Qt's own
-// teardown leaves that load's objects behind, so the scene runs in a process
-// of its own that ends as the player does.
-void playAnEmptyFileAndEnd() {
-    std::atomic<bool> ended{false};
-    std::thread watchdog([&ended] {
-        for (int i = 0; i < 100 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (!ended) {
-            std::fputs("the sound player hung for 10 s\n", stderr);
-            std::_Exit(1);
-        }
-    });
-    QTemporaryDir dir;
-    const QString empty = dir.path() + "/Beep3.wav";
-    const QString good = dir.path() + "/Beep0.wav";
-    writeFile(empty, {});
-    writeFile(good, waveFile(100));
-    auto player = std::make_unique<qtplatform::QtSoundPlayer>();
-    player->play(empty.toStdString());
-    const auto stamp = std::filesystem::last_write_time(good.toStdString());
-    for (int i = 1; i <= 3; ++i) {  // replaced while the empty file still loads
-        std::filesystem::last_write_time(good.toStdString(), stamp + std::chrono::seconds(i));
-        player->play(good.toStdString());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return player->current()->status() == QSoundEffect::Ready; }));
-    }
-    player.reset();
-    ended = true;
-    watchdog.join();
-    std::_Exit(0);
-}
-
-TEST(QtSoundPlayerTest, APlayerThatMetAnEmptyFileStillEnds) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(playAnEmptyFileAndEnd(), ::testing::ExitedWithCode(0), "");
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        player.play(path.toStdString());
+        return player.liveEffects() == 1u;
+    }));
 }
 
 // ---- Files, links, cursor ---------------------------------------------------------------
