@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QMoveEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -193,12 +192,6 @@ void Form4::DoMouseUp(int16_t button) {
     } else if (button == 2) {
         DoPreviousPage();
     }
-}
-
-bool Form4::event(QEvent* event) {
-    if (event->type() == QEvent::Move) shown_.moved(*static_cast<QMoveEvent*>(event));
-    if (event->type() == QEvent::Hide) shown_.hidden();
-    return QWidget::event(event);
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* event) {

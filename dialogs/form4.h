@@ -45,7 +45,6 @@ public:
     int16_t pageCount() const { return PageCount; }
 
 protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -58,7 +57,8 @@ private:
     void DoMouseUp(int16_t button);
     void showPage();
     const QPixmap& PageNo(int index);
-    // Where the window is shown, in twips.
+    // Where the window is shown, in twips, as the page's last mouse event
+    // measured it: only the drag reads it.
     float left() const;
     float top() const;
 
