@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "forms/geometry.h"
 
@@ -23,6 +24,14 @@ public:
     virtual void setLeft(float twips) = 0;
     virtual float top() const = 0;
     virtual void setTop(float twips) = 0;
+
+    // A window system may make the moves asked for late, some of a drag's
+    // only after its release. Until the window stands where it was last asked
+    // to go, each place the window system then shows it at is reported to
+    // `placed`, for a short while at most; a press on the window, hiding it
+    // or the next call ends that. Where every move is made already, nothing
+    // is reported.
+    virtual void followMoves(std::function<void()> placed) = 0;
 
     // Cuts the window down to a rectangle in window pixels (of the framed
     // window above): everything outside it is not shown.

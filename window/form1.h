@@ -125,6 +125,7 @@ private:
     void runMenuItem(const forms::MenuItem& item);
     void saveSwitch(const char* key, bool on);
     void restoreLogo();
+    void saveWindowPlace();
     void yieldToEvents();
 
     Form1Services services_;

@@ -55,6 +55,13 @@ void Form1::DoMouseMove(int16_t Button, int16_t, float X, float Y) {
 void Form1::DoMouseUp(int16_t Button, int16_t, float, float) {
     if (Button != forms::kLeftButton || !device_.Dragging) return;
     device_.Dragging = false;
+    saveWindowPlace();
+    // The window system may make the drag's last moves after the release: the
+    // place kept is where the window comes to rest.
+    services_.host.followMoves([this] { saveWindowPlace(); });
+}
+
+void Form1::saveWindowPlace() {
     services_.device.settings.write("Left", forms::singleText(services_.host.left()));
     services_.device.settings.write("Top", forms::singleText(services_.host.top()));
 }

@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
 
 #include "platform/qt/key_map.h"
 
@@ -101,6 +102,7 @@ void DeviceWidget::forgetLostButtons(int16_t heldNow) {
 
 void DeviceWidget::mousePressEvent(QMouseEvent* e) {
     shown_.pointer(*this, *e);
+    following_ = nullptr;
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
     // The button going down was up before this press, whatever the router
@@ -112,6 +114,7 @@ void DeviceWidget::mousePressEvent(QMouseEvent* e) {
 
 void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     shown_.pointer(*this, *e);
+    following_ = nullptr;
     // Qt sends this in place of the second press.
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
@@ -185,11 +188,27 @@ void DeviceWidget::keyReleaseEvent(QKeyEvent* e) {
 bool DeviceWidget::event(QEvent* e) {
     switch (e->type()) {
         case QEvent::ToolTip: showToolTip(static_cast<QHelpEvent*>(e)); return true;
-        case QEvent::Move: shown_.moved(*static_cast<QMoveEvent*>(e)); break;
-        case QEvent::Hide: shown_.hidden(); break;
+        case QEvent::Show:
+            // The native window hears of every move the window system makes;
+            // this widget only of those that differ from the place asked for.
+            // Installing again changes nothing.
+            if (QWindow* window = windowHandle()) window->installEventFilter(this);
+            break;
+        case QEvent::Hide:
+            shown_.hidden();
+            following_ = nullptr;
+            break;
         default: break;
     }
     return QWidget::event(e);
+}
+
+bool DeviceWidget::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Move && watched == windowHandle() && e->spontaneous()) {
+        shown_.moved(*static_cast<QMoveEvent*>(e));
+        moveMade();
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void DeviceWidget::showToolTip(QHelpEvent* e) {
@@ -226,7 +245,28 @@ void DeviceWidget::setTop(float twips) {
     place(geometry().x(), forms::windowFrame::clientPixel(twips, forms::kFrameTop));
 }
 
+void DeviceWidget::followMoves(std::function<void()> placed) {
+    // Long enough for a window manager that stalls a moment (most of a second
+    // has been seen), short enough that its own later moves are not taken for
+    // the ones asked for. Checked as moves come: no timer wakes the program.
+    constexpr std::chrono::milliseconds kFollowFor{2000};
+    following_ = shown_.topLeft() != asked_ ? std::move(placed) : nullptr;
+    followingUntil_.setRemainingTime(kFollowFor);
+}
+
+void DeviceWidget::moveMade() {
+    if (!following_) return;
+    if (followingUntil_.hasExpired()) {
+        following_ = nullptr;
+        return;
+    }
+    const std::function<void()> placed = following_;
+    if (shown_.topLeft() == asked_) following_ = nullptr;  // every move made
+    placed();
+}
+
 void DeviceWidget::place(int x, int y) {
+    asked_ = QPoint(x, y);
     move(x, y);
     // Told explicitly, even where the window already is (a new window sits at
     // 0, 0): otherwise the window manager takes the position for a default

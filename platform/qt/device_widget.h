@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -48,6 +49,7 @@ public:
     void setLeft(float twips) override;
     float top() const override;
     void setTop(float twips) override;
+    void followMoves(std::function<void()> placed) override;
     void setRegion(forms::Rect windowPixels) override;
     void show() override;
     void hide() override;
@@ -58,6 +60,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -83,6 +86,8 @@ private:
     std::vector<HeldKey>::iterator findHeld(const QKeyEvent& e, int16_t code);
     void showToolTip(QHelpEvent* e);
     void place(int x, int y);
+    // The window system has shown the window at a new place.
+    void moveMade();
 
     PictureRenderer& renderer_;
     forms::Scene* scene_ = nullptr;
@@ -92,6 +97,9 @@ private:
     std::function<void()> onClose_;
     std::vector<HeldKey> keysDown_;
     ShownPlace shown_{*this};
+    QPoint asked_;                     // where the window was last asked to go
+    std::function<void()> following_;  // see followMoves()
+    QDeadlineTimer followingUntil_;
     bool quitting_ = false;
 };
 

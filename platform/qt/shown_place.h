@@ -20,7 +20,10 @@ class ShownPlace {
 public:
     explicit ShownPlace(const QWidget& window) : window_(window) {}
 
-    // A move event of the window: only the window system's own say where it is.
+    // A move event of the window's native window (QWindow): only the window
+    // system's own say where it is. The widget hears of a move only where it
+    // differs from the place last asked for, so never that a move asked for
+    // has been made.
     void moved(const QMoveEvent& e);
     void hidden() { shown_.reset(); }
     // A mouse event of the window or of one of its children.

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QWindow>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -353,19 +354,37 @@ TEST_F(DeviceWidgetTest, PositionIsReportedAsTheFramedWindowsEdges) {
     EXPECT_FLOAT_EQ(widget.top(), -3000);
 }
 
-// The device window dragged on this host where the window system makes the
-// moves late, never, or only inside the screen. The pointer's events are
-// measured from where the window really is, as the platform measures them.
-TEST(DeviceWindowDragTest, ThePressedPointStaysUnderThePointerWhateverBecomesOfTheMoves) {
-    // Where the window is after a step, from where it was and where it was asked to go.
-    using Place = std::function<QPoint(int step, QPoint shown, QPoint asked)>;
-    const std::pair<const char*, Place> windowSystems[] = {
-        {"late", [](int step, QPoint shown, QPoint asked) { return step < 3 ? shown : asked; }},
-        {"never", [](int, QPoint shown, QPoint) { return shown; }},
-        {"inside", [](int, QPoint, QPoint asked) { return QPoint(std::max(asked.x(), 0), std::max(asked.y(), 0)); }},
-    };
-    for (const auto& [name, place] : windowSystems) {
-        SCOPED_TRACE(name);
+// Holds back the offscreen platform's own word on where the window is: it
+// makes every move at once. A simulated window system speaks instead.
+class WindowSystemWord : public QObject {
+public:
+    bool speaking = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        return e->type() == QEvent::Move && e->spontaneous() && !speaking;
+    }
+};
+
+// The device window dragged on this host under window systems that make the
+// moves at once, late (the last ones only after the button's release), never,
+// or only inside the screen. The pointer's events are measured from where the
+// window really is, and each move made is confirmed to the window, as the
+// platform does.
+TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWhereItComesToRest) {
+    // Where the window system puts the window for a move asked for.
+    using Rule = QPoint (*)(QPoint asked, QPoint shown);
+    const Rule asAsked = [](QPoint asked, QPoint) { return asked; };
+    const Rule never = [](QPoint, QPoint shown) { return shown; };
+    const Rule inside = [](QPoint asked, QPoint) { return QPoint(std::max(asked.x(), 0), std::max(asked.y(), 0)); };
+    const struct {
+        const char* name;
+        Rule rule;
+        size_t behind;  // moves not yet made at any time, the release's among them
+    } windowSystems[] = {{"at once", asAsked, 0},   {"late", asAsked, 2},  {"never", never, 0},
+                         {"never, late", never, 2}, {"inside", inside, 0}, {"inside, late", inside, 2}};
+    for (const auto& system : windowSystems) {
+        SCOPED_TRACE(system.name);
         fakes::WindowRig rig;
         qtplatform::PictureRenderer renderer{1.0};
         qtplatform::DeviceWidget widget{renderer};
@@ -379,6 +398,8 @@ TEST(DeviceWindowDragTest, ThePressedPointStaysUnderThePointerWhateverBecomesOfT
         widget.move(60, 40);
         widget.QWidget::show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+        WindowSystemWord word;
+        widget.windowHandle()->installEventFilter(&word);
 
         const QPoint pressed(220, 130);
         QPoint shown = widget.pos(), pointer = shown + pressed;
@@ -386,18 +407,42 @@ TEST(DeviceWindowDragTest, ThePressedPointStaysUnderThePointerWhateverBecomesOfT
             QMouseEvent e(type, pointer - shown, pointer - shown, pointer, button, held, Qt::NoModifier);
             QApplication::sendEvent(&widget, &e);
         };
+        auto confirm = [&](QPoint place) {
+            QMoveEvent e(place, shown);
+            shown = place;
+            QSpontaneKeyEvent::setSpontaneous(&e);
+            word.speaking = true;
+            QApplication::instance()->notify(widget.windowHandle(), &e);
+            word.speaking = false;
+        };
+        std::deque<QPoint> asked;
+        auto makeMoves = [&](size_t leftBehind) {
+            for (; asked.size() > leftBehind; asked.pop_front()) confirm(system.rule(asked.front(), shown));
+        };
+        auto saved = [&] {
+            return QPoint(std::stoi(rig.settings.values["Left"]) / 15 + forms::kFrameLeft,
+                          std::stoi(rig.settings.values["Top"]) / 15 + forms::kFrameTop);
+        };
+
         send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
         // Out past the screen's corner and back a little.
-        const QPoint steps[] = {{-20, -10}, {-20, -10}, {-20, -10}, {-20, -10}, {30, 15}};
-        for (int i = 0; i < 5; ++i) {
-            pointer += steps[i];
+        for (const QPoint step :
+             {QPoint(-20, -10), QPoint(-20, -10), QPoint(-20, -10), QPoint(-20, -10), QPoint(30, 15)}) {
+            pointer += step;
             send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
             EXPECT_EQ(widget.pos(), pointer - pressed);  // the place asked for
-            shown = place(i, shown, widget.pos());
+            asked.push_back(widget.pos());
+            makeMoves(system.behind);
         }
         send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
-        EXPECT_EQ(rig.settings.values["Left"], std::to_string((shown.x() - forms::kFrameLeft) * 15));
-        EXPECT_EQ(rig.settings.values["Top"], std::to_string((shown.y() - forms::kFrameTop) * 15));
+        makeMoves(0);
+        EXPECT_EQ(saved(), shown);
+        // Once the window stands where the drag took it, the window manager's
+        // own moves are not the drag's.
+        if (shown == widget.pos()) {
+            confirm(shown + QPoint(50, 50));
+            EXPECT_EQ(saved(), widget.pos());
+        }
         widget.QWidget::hide();
     }
 }

@@ -29,6 +29,7 @@ public:
         clientY = forms::windowFrame::clientPixel(twips, forms::kFrameTop);
         calls.push_back("setTop");
     }
+    void followMoves(std::function<void()>) override {}  // every move is made at once
     void setRegion(forms::Rect r) override {
         region = r;
         calls.push_back("setRegion");
