@@ -204,8 +204,9 @@ bool DeviceWidget::event(QEvent* e) {
 }
 
 bool DeviceWidget::eventFilter(QObject* watched, QEvent* e) {
+    // Only the window system's own moves: the program's arrive as plain events, and at once.
     if (e->type() == QEvent::Move && watched == windowHandle() && e->spontaneous()) {
-        shown_.moved(*static_cast<QMoveEvent*>(e));
+        shown_.moved(static_cast<QMoveEvent*>(e)->pos());
         moveMade();
     }
     return QWidget::eventFilter(watched, e);
@@ -260,9 +261,8 @@ void DeviceWidget::moveMade() {
         following_ = nullptr;
         return;
     }
-    const std::function<void()> placed = following_;
+    following_();
     if (shown_.topLeft() == asked_) following_ = nullptr;  // every move made
-    placed();
 }
 
 void DeviceWidget::place(int x, int y) {

@@ -1,15 +1,9 @@
 #include "platform/qt/shown_place.h"
 
 #include <QMouseEvent>
-#include <QMoveEvent>
 #include <QWidget>
 
 namespace qtplatform {
-
-void ShownPlace::moved(const QMoveEvent& e) {
-    // The program's own moves arrive as plain events, and at once.
-    if (e.spontaneous()) shown_ = e.pos();
-}
 
 void ShownPlace::pointer(const QWidget& receiver, const QMouseEvent& e) {
     // The pointer on the screen less the pointer in the window.

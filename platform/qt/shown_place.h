@@ -4,7 +4,6 @@
 #include <optional>
 
 class QMouseEvent;
-class QMoveEvent;
 class QWidget;
 
 namespace qtplatform {
@@ -20,11 +19,10 @@ class ShownPlace {
 public:
     explicit ShownPlace(const QWidget& window) : window_(window) {}
 
-    // A move event of the window's native window (QWindow): only the window
-    // system's own say where it is. The widget hears of a move only where it
-    // differs from the place last asked for, so never that a move asked for
-    // has been made.
-    void moved(const QMoveEvent& e);
+    // A place the window system has moved the window to, as its native window
+    // (QWindow) hears it. The widget hears of a move only where it differs
+    // from the place last asked for, so never that a move asked for is made.
+    void moved(QPoint confirmed) { shown_ = confirmed; }
     void hidden() { shown_.reset(); }
     // A mouse event of the window or of one of its children.
     void pointer(const QWidget& receiver, const QMouseEvent& e);
