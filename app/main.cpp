@@ -69,7 +69,9 @@ int main(int argc, char** argv) {
     dialogs::SecondaryWindowsQt secondaryWindows(form);
     form.setSecondaryWindows(&secondaryWindows);
 
-    deviceWindow.attach(form.device().scene(), form, form, [&form] { form.Form_Unload(); });
+    deviceWindow.attach(
+        form.device().scene(), form, form, [&form] { form.Form_Unload(); },
+        [&form](bool minimised) { form.windowMinimised(minimised); });
     // The tick and the tray run the device outside the window's own events.
     timer.setOnTick([&] {
         form.Timer1_Timer();

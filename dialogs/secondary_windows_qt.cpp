@@ -4,17 +4,11 @@
 #include <QWidget>
 
 #include "dialogs/window_helpers.h"
+#include "platform/qt/bring_to_front.h"
 
 namespace dialogs {
 
 namespace {
-
-// Shows a window modeless and brings it to the front.
-void present(QWidget* window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 // The window to show: the open one, or a freshly loaded one. A closed window
 // only waits for its queued deletion; it is unloaded already.
@@ -39,15 +33,15 @@ SecondaryWindowsQt::~SecondaryWindowsQt() {
 }
 
 void SecondaryWindowsQt::showOptions() {
-    present(loaded(options_, link_));
+    qtplatform::bringToFront(*loaded(options_, link_));
 }
 
 void SecondaryWindowsQt::showInstructions() {
-    present(loaded(instructions_, link_));
+    qtplatform::bringToFront(*loaded(instructions_, link_));
 }
 
 void SecondaryWindowsQt::showAbout() {
-    present(loaded(about_, link_));
+    qtplatform::bringToFront(*loaded(about_, link_));
 }
 
 void SecondaryWindowsQt::makeInstructionsTopmost() {

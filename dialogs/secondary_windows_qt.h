@@ -10,8 +10,8 @@
 namespace dialogs {
 
 // The three secondary windows as Qt windows. Each is loaded when it is opened
-// and unloaded when it is closed; while open, opening it again only shows and
-// raises the same window.
+// and unloaded when it is closed; while open, opening it again only brings the
+// same window to the front, back from minimised too.
 class SecondaryWindowsQt : public SecondaryWindows {
 public:
     explicit SecondaryWindowsQt(DeviceLink& link);

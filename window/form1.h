@@ -69,6 +69,9 @@ public:
     void Form_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     // A tray message as the platform reports it, delivered as that move.
     void trayMessage(int32_t message);
+    // The window has been minimised (true) or restored (false): by the window
+    // manager (its keys, the taskbar) or by showing it.
+    void windowMinimised(bool minimised);
 
     // ---- Picture mouse and window drag (form1_mouse.cpp) --------------------
     void DoMouseDown(int16_t Button, int16_t Shift, float X, float Y);

@@ -33,6 +33,12 @@ void Form1::mHide_Click() {
         services_.host.show();
 }
 
+void Form1::windowMinimised(bool minimised) {
+    // Minimised counts as hidden: one double-click on the tray or the alarm's
+    // Auto Show brings the window back, and the menu's mark tells the truth.
+    if (!unloaded_) mHide.checked = minimised;
+}
+
 void Form1::mSound_Click() {
     mSound.checked = !mSound.checked;
     saveSwitch("Sound", mSound.checked);

@@ -9,9 +9,11 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
 #include <algorithm>
 #include <chrono>
 
+#include "platform/qt/bring_to_front.h"
 #include "platform/qt/key_map.h"
 
 namespace qtplatform {
@@ -48,11 +50,12 @@ DeviceWidget::DeviceWidget(PictureRenderer& renderer, QWidget* parent)
 }
 
 void DeviceWidget::attach(forms::Scene& scene, forms::MouseHandler& mouse, forms::KeyHandler& keys,
-                          std::function<void()> onClose) {
+                          std::function<void()> onClose, std::function<void(bool)> onMinimised) {
     scene_ = &scene;
     mouseHandler_ = &mouse;
     keys_ = &keys;
     onClose_ = std::move(onClose);
+    onMinimised_ = std::move(onMinimised);
     router_.emplace(scene, mouse);
     renderer_.renderAll(scene);
     scene.takeDirty();
@@ -212,6 +215,16 @@ bool DeviceWidget::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
+void DeviceWidget::changeEvent(QEvent* e) {
+    // The window manager's minimise and restore (a key, the taskbar) come
+    // here as well as the program's own.
+    if (e->type() == QEvent::WindowStateChange && onMinimised_) {
+        const bool wasMinimised = static_cast<QWindowStateChangeEvent*>(e)->oldState().testFlag(Qt::WindowMinimized);
+        if (isMinimized() != wasMinimised) onMinimised_(isMinimized());
+    }
+    QWidget::changeEvent(e);
+}
+
 void DeviceWidget::showToolTip(QHelpEvent* e) {
     const forms::PictureElement* element =
         scene_ != nullptr ? scene_->topmostAt(forms::PointF{double(e->pos().x()), double(e->pos().y())}) : nullptr;
@@ -285,9 +298,7 @@ void DeviceWidget::setRegion(forms::Rect windowPixels) {
 }
 
 void DeviceWidget::show() {
-    QWidget::show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
 }
 
 void DeviceWidget::hide() {

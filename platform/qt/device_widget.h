@@ -36,9 +36,11 @@ public:
     explicit DeviceWidget(PictureRenderer& renderer, QWidget* parent = nullptr);
 
     // The device to show and whom its input goes to; onClose runs when the
-    // window system closes the window (the program's end is up to it).
-    void attach(forms::Scene& scene, forms::MouseHandler& mouse, forms::KeyHandler& keys,
-                std::function<void()> onClose);
+    // window system closes the window (the program's end is up to it), and
+    // onMinimised when the window is minimised (true) or restored (false),
+    // by the window manager or by show().
+    void attach(forms::Scene& scene, forms::MouseHandler& mouse, forms::KeyHandler& keys, std::function<void()> onClose,
+                std::function<void(bool minimised)> onMinimised);
 
     void flushDirty();
 
@@ -61,6 +63,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -95,6 +98,7 @@ private:
     forms::KeyHandler* keys_ = nullptr;
     std::optional<forms::MouseRouter> router_;
     std::function<void()> onClose_;
+    std::function<void(bool)> onMinimised_;
     std::vector<HeldKey> keysDown_;
     ShownPlace shown_{*this};
     QPoint asked_;                     // where the window was last asked to go

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTest>
+#include <QWindow>
 
 #include "dialogs/secondary_windows_qt.h"
 #include "tests/dialogs/fake_device_link.h"
@@ -28,6 +30,11 @@ TEST_F(SecondaryWindows, AskingAgainShowsTheSameWindow) {
     viewer->DoNextPage();
     options->findChild<QScrollBar*>("HScroll1")->setValue(5);
     link.store.values["Game A Speed"] = "100";
+    // Minimised meanwhile by the window manager: asking again brings each one back.
+    for (QWidget* w : std::initializer_list<QWidget*>{options, viewer, about})
+        w->windowHandle()->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(options->isMinimized() && viewer->isMinimized() && about->isMinimized());
 
     windows.showOptions();
     windows.showInstructions();
@@ -37,6 +44,8 @@ TEST_F(SecondaryWindows, AskingAgainShowsTheSameWindow) {
     EXPECT_EQ(windows.instructions(), viewer);
     EXPECT_EQ(windows.about(), about);
     EXPECT_TRUE(options->isVisible() && viewer->isVisible() && about->isVisible());
+    EXPECT_FALSE(options->isMinimized() || viewer->isMinimized() || about->isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(about));
     EXPECT_EQ(viewer->currentPage(), 2);                                 // at the page it shows
     EXPECT_EQ(options->findChild<QScrollBar*>("HScroll1")->value(), 5);  // nothing read again
 }

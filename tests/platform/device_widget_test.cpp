@@ -70,9 +70,11 @@ protected:
     CountingWidget widget{renderer};
     Recorder recorder;
     int closes = 0;
+    std::vector<bool> minimised;  // as the device window hears it
 
     void SetUp() override {
-        widget.attach(d.scene(), recorder, recorder, [this] { ++closes; });
+        widget.attach(
+            d.scene(), recorder, recorder, [this] { ++closes; }, [this](bool m) { minimised.push_back(m); });
     }
     void TearDown() override { widget.QWidget::hide(); }
 
@@ -143,7 +145,7 @@ TEST_F(DeviceWidgetTest, HiddenStoresAndEmptyHotZonesPaintNothing) {
     bare.device.GameAButton->setPicture(nullptr);
     qtplatform::PictureRenderer r{1.0};
     qtplatform::DeviceWidget w{r};
-    w.attach(bare.device.scene(), recorder, recorder, {});
+    w.attach(bare.device.scene(), recorder, recorder, {}, {});
     const QRect zone = rectOf(bare.device.GameAButton);
     const QImage front =
         r.pixmap(*bare.device.FrontCase->picture()).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -394,7 +396,7 @@ TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWh
             rig.tray,
             widget,
             rig.menus}};
-        widget.attach(form.device().scene(), form, form, {});
+        widget.attach(form.device().scene(), form, form, {}, {});
         widget.move(60, 40);
         widget.QWidget::show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
@@ -472,6 +474,23 @@ TEST_F(DeviceWidgetTest, RegionOfTheWholeClientAreaCutsNothing) {
     EXPECT_TRUE(widget.mask().isEmpty());
     widget.setRegion(forms::Rect{3, 22, 100, 50});
     EXPECT_EQ(widget.mask(), QRegion(0, 0, 100, 50));
+}
+
+TEST_F(DeviceWidgetTest, TheWindowSystemsMinimiseIsToldAndShowingBringsTheWindowBack) {
+    showAndSettle();
+    // Minimised and restored by the window system, then minimised again.
+    for (Qt::WindowState state : {Qt::WindowMinimized, Qt::WindowNoState, Qt::WindowMinimized}) {
+        widget.windowHandle()->setWindowState(state);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(widget.isMinimized());
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    widget.show();
+    EXPECT_FALSE(widget.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&widget));
+    EXPECT_EQ(minimised, (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(DeviceWidgetTest, WindowSystemCloseAsksTheDeviceOnceAndQuitIsNoSecondAsk) {

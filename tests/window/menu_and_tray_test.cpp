@@ -113,6 +113,26 @@ TEST_F(MenuAndTray, WithoutATrayHideKeepsTheWindowShownAndATrayThatComesIsUsedAt
     EXPECT_TRUE(rig.host.visible);
 }
 
+TEST_F(MenuAndTray, AWindowMinimisedByTheWindowSystemCountsAsHiddenAndComesBackAtOnce) {
+    form.windowMinimised(true);
+    EXPECT_TRUE(form.mHide.checked);
+    form.trayMessage(kTrayLeftDoubleClick);
+    EXPECT_FALSE(form.mHide.checked);
+    EXPECT_EQ(rig.host.calls, (Strings{"show"}));
+    form.windowMinimised(true);
+    form.windowMinimised(false);  // restored from the taskbar
+    EXPECT_FALSE(form.mHide.checked);
+    // Minimised without a tray, the alarm's Auto Show still brings it back.
+    rig.tray.trayAvailable = false;
+    form.windowMinimised(true);
+    rig.clock.set(6, 29, 59);
+    form.Timer1_Timer();
+    rig.clock.set(6, 30, 0);  // the stored alarm time
+    form.Timer1_Timer();
+    EXPECT_FALSE(form.mHide.checked);
+    EXPECT_EQ(rig.host.calls, (Strings{"show", "show"}));
+}
+
 TEST_F(MenuAndTray, OnlyARightReleaseOnTheTrayOpensTheMenu) {
     for (int32_t m : {kTrayMove, kTrayLeftDown, kTrayLeftUp, kTrayRightDown, 0, -1, 0x7fffffff}) form.trayMessage(m);
     EXPECT_EQ(rig.menus.opened, 0);
