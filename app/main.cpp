@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     forms::DeviceClock clock(systemTime);
     qtplatform::QtSoundPlayer sound;
     qtplatform::QtFileSystem files;
-    qtplatform::QtCursor cursor(deviceWindow);
+    qtplatform::QtCursor cursor(deviceWindow.shownPlace());
     forms::UniformRandom random;
     qtplatform::QtShell shell;
     qtplatform::QtTrayIcon tray(qtplatform::PictureRenderer::icon());

@@ -28,9 +28,9 @@ public:
     // A window system may make the moves asked for late, some of a drag's
     // only after its release. Until the window stands where it was last asked
     // to go, each place the window system then shows it at is reported to
-    // `placed`, for a short while at most; a press on the window, hiding it
-    // or the next call ends that. Where every move is made already, nothing
-    // is reported.
+    // `placed`, for a short while at most; a new move asked for (the next
+    // drag's first step), hiding the window or the next call ends that. Where
+    // every move is made already, nothing is reported.
     virtual void followMoves(std::function<void()> placed) = 0;
 
     // Cuts the window down to a rectangle in window pixels (of the framed

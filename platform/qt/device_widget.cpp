@@ -105,7 +105,6 @@ void DeviceWidget::forgetLostButtons(int16_t heldNow) {
 
 void DeviceWidget::mousePressEvent(QMouseEvent* e) {
     shown_.pointer(*this, *e);
-    following_ = nullptr;
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
     // The button going down was up before this press, whatever the router
@@ -117,7 +116,6 @@ void DeviceWidget::mousePressEvent(QMouseEvent* e) {
 
 void DeviceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     shown_.pointer(*this, *e);
-    following_ = nullptr;
     // Qt sends this in place of the second press.
     const int16_t button = mouseButton(e->button());
     if (!router_ || button == 0) return;
@@ -279,6 +277,9 @@ void DeviceWidget::moveMade() {
 }
 
 void DeviceWidget::place(int x, int y) {
+    // The moves still to come are no longer where the window is to rest. A
+    // press alone (a click on a button, a right click) leaves them followed.
+    following_ = nullptr;
     asked_ = QPoint(x, y);
     move(x, y);
     // Told explicitly, even where the window already is (a new window sits at

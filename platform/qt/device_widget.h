@@ -44,6 +44,9 @@ public:
 
     void flushDirty();
 
+    // Where the window system shows the window (the pointer is measured from there).
+    const ShownPlace& shownPlace() const { return shown_; }
+
     // ---- forms::WindowHost ---------------------------------------------------
     // Left and Top are where the window system shows the window (see
     // ShownPlace); a move asked for counts once it is made.

@@ -37,7 +37,7 @@ void QtShell::open(const std::string& target) {
 }
 
 forms::Point QtCursor::position() const {
-    const QPoint p = window_.mapFromGlobal(QCursor::pos());
+    const QPoint p = QCursor::pos() - shown_.topLeft();
     return forms::Point{p.x(), p.y()};
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "forms/services.h"
+#include "platform/qt/shown_place.h"
 
 namespace qtplatform {
 
@@ -22,14 +21,15 @@ public:
     void open(const std::string& target) override;
 };
 
-// The pointer in client pixels of the device window.
+// The pointer in client pixels of the device window, measured from where the
+// window is shown: a window manager may make a move late or never.
 class QtCursor final : public forms::Cursor {
 public:
-    explicit QtCursor(const QWidget& window) : window_(window) {}
+    explicit QtCursor(const ShownPlace& shown) : shown_(shown) {}
     forms::Point position() const override;
 
 private:
-    const QWidget& window_;
+    const ShownPlace& shown_;
 };
 
 }  // namespace qtplatform

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPaintEvent>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/qt_desktop.h"
 #include "tests/support/engine_fixture.h"
 #include "tests/support/run_again.h"
 #include "tests/support/window_fakes.h"
@@ -357,14 +359,15 @@ TEST_F(DeviceWidgetTest, PositionIsReportedAsTheFramedWindowsEdges) {
 }
 
 // Holds back the offscreen platform's own word on where the window is: it
-// makes every move at once. A simulated window system speaks instead.
+// makes every move at once, and measures the pointer it moves from there. A
+// simulated window system speaks instead.
 class WindowSystemWord : public QObject {
 public:
     bool speaking = false;
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
-        return e->type() == QEvent::Move && e->spontaneous() && !speaking;
+        return (e->type() == QEvent::Move || e->type() == QEvent::MouseMove) && e->spontaneous() && !speaking;
     }
 };
 
@@ -372,7 +375,8 @@ protected:
 // moves at once, late (the last ones only after the button's release), never,
 // or only inside the screen. The pointer's events are measured from where the
 // window really is, and each move made is confirmed to the window, as the
-// platform does.
+// platform does. Clicks on the device in the moments after the release are
+// polled where they are and leave the saved place following the moves.
 TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWhereItComesToRest) {
     // Where the window system puts the window for a move asked for.
     using Rule = QPoint (*)(QPoint asked, QPoint shown);
@@ -388,14 +392,16 @@ TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWh
     for (const auto& system : windowSystems) {
         SCOPED_TRACE(system.name);
         fakes::WindowRig rig;
+        rig.fillStore();
         qtplatform::PictureRenderer renderer{1.0};
         qtplatform::DeviceWidget widget{renderer};
-        window::Form1 form{window::Form1Services{
-            {rig.timer, rig.settings, rig.clock.clock, rig.sound, rig.files, rig.cursor, rig.random},
-            rig.shell,
-            rig.tray,
-            widget,
-            rig.menus}};
+        qtplatform::QtCursor cursor{widget.shownPlace()};
+        window::Form1 form{
+            window::Form1Services{{rig.timer, rig.settings, rig.clock.clock, rig.sound, rig.files, cursor, rig.random},
+                                  rig.shell,
+                                  rig.tray,
+                                  widget,
+                                  rig.menus}};
         widget.attach(form.device().scene(), form, form, {}, {});
         widget.move(60, 40);
         widget.QWidget::show();
@@ -406,8 +412,15 @@ TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWh
         const QPoint pressed(220, 130);
         QPoint shown = widget.pos(), pointer = shown + pressed;
         auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+            QCursor::setPos(pointer);
             QMouseEvent e(type, pointer - shown, pointer - shown, pointer, button, held, Qt::NoModifier);
             QApplication::sendEvent(&widget, &e);
+        };
+        auto click = [&](QPoint at, Qt::MouseButton button, const std::function<void()>& whileHeld) {
+            pointer = shown + at;
+            send(QEvent::MouseButtonPress, button, button);
+            whileHeld();
+            send(QEvent::MouseButtonRelease, button, Qt::NoButton);
         };
         auto confirm = [&](QPoint place) {
             QMoveEvent e(place, shown);
@@ -427,9 +440,9 @@ TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWh
         };
 
         send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
-        // Out past the screen's corner and back a little.
+        // Out past the screen's corner and back: 23 pixels up in all.
         for (const QPoint step :
-             {QPoint(-20, -10), QPoint(-20, -10), QPoint(-20, -10), QPoint(-20, -10), QPoint(30, 15)}) {
+             {QPoint(-20, -10), QPoint(-20, -10), QPoint(-20, -10), QPoint(-20, -10), QPoint(80, 17)}) {
             pointer += step;
             send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
             EXPECT_EQ(widget.pos(), pointer - pressed);  // the place asked for
@@ -437,6 +450,12 @@ TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWh
             makeMoves(system.behind);
         }
         send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        // A right click on the case, then ALARM held over a tick: its poll
+        // must find ALARM, not ACL 23 pixels below it.
+        click(QPoint(5, 5), Qt::RightButton, [] {});
+        click(QPoint(312, 38), Qt::LeftButton, [&] { form.Timer1_Timer(); });
+        EXPECT_EQ(form.device().AlarmSetMode, engine::AlarmSetEditing);
+        EXPECT_EQ(rig.settings.values["Game A High Score"] + rig.settings.values["Alarm Time"], "12063000 AM");
         makeMoves(0);
         EXPECT_EQ(saved(), shown);
         // Once the window stands where the drag took it, the window manager's
@@ -445,6 +464,7 @@ TEST(DeviceWindowDragTest, ThePressedPointFollowsThePointerAndTheWindowIsSavedWh
             confirm(shown + QPoint(50, 50));
             EXPECT_EQ(saved(), widget.pos());
         }
+        QCoreApplication::processEvents();  // the platform's pointer moves, while still held back
         widget.QWidget::hide();
     }
 }

@@ -412,15 +412,18 @@ TEST(QtShellTest, OpensWebAndMailLinksOnly) {
                                        "http://example.org", "http://www.example.org/handbill"}));
 }
 
-TEST(QtCursorTest, PointerInClientPixelsOfTheWindow) {
+TEST(QtCursorTest, PointerInClientPixelsOfWhereTheWindowIsShown) {
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window.resize(333, 198);
     window.move(100, 40);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QCursor::setPos(window.mapToGlobal(QPoint(0, 0)) + QPoint(17, 9));
-    qtplatform::QtCursor cursor(window);
+    qtplatform::ShownPlace shown(window);
+    qtplatform::QtCursor cursor(shown);
     EXPECT_EQ(cursor.position(), (forms::Point{17, 9}));
+    shown.moved(QPoint(100, 63));  // a window manager that left it lower
+    EXPECT_EQ(cursor.position(), (forms::Point{17, -14}));
 }
 
 // ---- System time ---------------------------------------------------------------------------
