@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QWindow>
 #include <set>
+#include <vector>
 
 #include "dialogs/secondary_windows_qt.h"
 #include "dialogs/window_helpers.h"
@@ -253,6 +258,44 @@ TEST_F(Instructions, EveryPageShowsItsOwnPicture) {
         seen.insert(QByteArray(reinterpret_cast<const char*>(shot.constBits()), shot.sizeInBytes()));
     }
     EXPECT_EQ(seen.size(), 9u);
+}
+
+// A leader line starts beside its label: none runs into the text box of a
+// label on its page. Leaders and labels are the elements whose ids begin
+// "leader-" and "label-".
+TEST(InstructionsPages, NoLeaderLineRunsIntoALabel) {
+    constexpr int kZoom = 4;  // finer than a page pixel: a line close to a label is judged exactly
+    const QRegularExpression named(QStringLiteral(R"re(id="((leader|label)-[^"]+)")re"));
+    int leaders = 0;
+    for (int n = 1; n <= 9; ++n) {
+        const QString source = QStringLiteral(":/assets/pages/page%1.svg").arg(n);
+        QFile file(source);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "page " << n;
+        std::vector<QString> lines, labels;
+        for (const QRegularExpressionMatch& m : named.globalMatch(QString::fromUtf8(file.readAll())))
+            (m.captured(2) == "leader" ? lines : labels).push_back(m.captured(1));
+        QSvgRenderer svg(source);
+        for (const QString& line : lines) {
+            ++leaders;
+            QImage ink(QSize(413, 250) * kZoom, QImage::Format_ARGB32);
+            ink.fill(Qt::transparent);
+            QPainter painter(&ink);
+            painter.scale(kZoom, kZoom);
+            svg.render(&painter, line, svg.boundsOnElement(line));  // the line alone, in its place
+            painter.end();
+            for (const QString& label : labels) {
+                const QRectF text = svg.boundsOnElement(label);
+                const QRect box = QRectF(text.topLeft() * kZoom, text.size() * kZoom).toAlignedRect() & ink.rect();
+                int inside = 0;
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    for (int x = box.left(); x <= box.right(); ++x)
+                        if (qAlpha(ink.pixel(x, y)) != 0) ++inside;
+                EXPECT_EQ(inside, 0) << "page " << n << ": " << line.toStdString() << " runs into "
+                                     << label.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(leaders, 0);
 }
 
 TEST_F(Instructions, OnTopByTheMenuAndAtTheFirstStart) {
