@@ -5,11 +5,12 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build
-    qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins libpulse-dev
     libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     xvfb xauth openbox trayer xdotool x11-utils imagemagick wmctrl desktop-file-utils
+    pulseaudio pulseaudio-utils  # a sound server of its own for the tests that listen
     locales  # the sources of the comma-decimal locale that a conversion test builds
 )
 

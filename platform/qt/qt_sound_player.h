@@ -1,49 +1,44 @@
 #pragma once
 
-#include <QSoundEffect>
 #include <QString>
+#include <QTimer>
 #include <map>
-#include <memory>
-#include <vector>
+#include <optional>
 
 #include "forms/services.h"
+#include "platform/qt/pulse_output.h"
+#include "platform/qt/wave_sound.h"
 
 namespace qtplatform {
 
-// Plays wave files with QSoundEffect, one at a time: a new sound stops the one
-// still playing. A file that cannot be played, or a machine without an audio
-// device, plays nothing.
+// Plays wave files on the desktop's sound server, one at a time: a new sound
+// takes the place of the one still playing. A file that cannot be played, or
+// a machine without a sound server, plays nothing.
 //
-// Qt is handed its own copy of a file's complete sound, never the file: Qt
-// 6.4 waits for ever for the rest of a file cut short, and a file may be cut
-// (a tool rewriting it in place) after it was looked at but before Qt reads it.
+// The output opens with the first sound and closes a second after the last
+// one has ended, so that the idle program holds nothing open on the server.
 class QtSoundPlayer final : public forms::SoundPlayer {
 public:
-    QtSoundPlayer() = default;
+    QtSoundPlayer();
     QtSoundPlayer(const QtSoundPlayer&) = delete;
     QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
     void play(const std::string& path) override;
-    // The effect of the sound started last, while nothing has stopped it.
-    const QSoundEffect* current() const { return current_; }
-    // The effects alive: one for each file's newest content that can play, and
-    // those of earlier contents not freed yet.
-    std::size_t liveEffects() const;
+
+    // Whether the output holds a stream on the server now.
+    bool streaming() const { return output_.streaming(); }
 
 private:
-    // A file's content as last seen (its size and times) and its effect, none
+    // A file's content as last seen (its size and times) and its sound, none
     // when that content cannot be played.
     struct Sound {
         QString stamp;
-        std::unique_ptr<QSoundEffect> effect;
+        std::optional<WaveSound> wave;
     };
 
-    bool loading() const;
-    void freeReplaced();
-
-    std::map<QString, Sound> sounds_;                      // by file
-    std::vector<std::unique_ptr<QSoundEffect>> replaced_;  // earlier contents, freed once nothing loads
-    QSoundEffect* current_ = nullptr;
+    std::map<QString, Sound> sounds_;  // by file
+    PulseOutput output_;
+    QTimer idle_;  // closes the output once the sounds have stopped
 };
 
 }  // namespace qtplatform

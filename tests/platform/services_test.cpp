@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QPointer>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTime>
@@ -18,7 +16,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,7 +26,6 @@
 #include "platform/qt/picture_renderer.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_popup_menu.h"
-#include "platform/qt/qt_sound_player.h"
 #include "platform/qt/qt_system_time.h"
 #include "platform/qt/qt_timer.h"
 #include "platform/qt/qt_tray_icon.h"
@@ -246,140 +242,6 @@ TEST_F(PopupMenuTest, ClosedWithoutChoiceChoosesNothingAndOneMenuAtATime) {
     });
     EXPECT_EQ(host.popup(menu), nullptr);
     EXPECT_EQ(nested, nullptr);
-}
-
-// ---- Sound -----------------------------------------------------------------------------
-
-// A wave file of a square tone, 16-bit mono, 8 kHz.
-QByteArray waveFile(int milliseconds) {
-    const quint32 samples = 8 * static_cast<quint32>(milliseconds);
-    QByteArray d;
-    auto le32 = [&d](quint32 v) {
-        for (int i = 0; i < 4; ++i) d.append(static_cast<char>((v >> (8 * i)) & 0xff));
-    };
-    auto le16 = [&d](quint16 v) {
-        d.append(static_cast<char>(v & 0xff));
-        d.append(static_cast<char>(v >> 8));
-    };
-    d.append("RIFF");
-    le32(36 + samples * 2);
-    d.append("WAVEfmt ");
-    le32(16);
-    le16(1);  // PCM
-    le16(1);
-    le32(8000);
-    le32(16000);
-    le16(2);
-    le16(16);
-    d.append("data");
-    le32(samples * 2);
-    for (quint32 i = 0; i < samples; ++i) le16(i % 20 < 10 ? 0x2000 : 0xe000);
-    return d;
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-}
-
-// Without an audio device a sound never ends by itself here, so a sound that
-// is no longer playing is one that the player stopped.
-TEST(QtSoundPlayerTest, ANewSoundStopsTheOneStillPlaying) {
-    QTemporaryDir dir;
-    const QString first = dir.path() + "/Beep0.wav", second = dir.path() + "/Beep1.wav";
-    writeFile(first, waveFile(2000));
-    writeFile(second, waveFile(1500));
-    qtplatform::QtSoundPlayer player;
-    auto loaded = [](const QSoundEffect* e) {
-        return QTest::qWaitFor([e] { return e->status() == QSoundEffect::Ready; });
-    };
-
-    player.play(first.toStdString());
-    const QSoundEffect* a = player.current();
-    ASSERT_NE(a, nullptr);
-    ASSERT_TRUE(loaded(a));
-    EXPECT_TRUE(a->isPlaying());
-
-    player.play(second.toStdString());
-    const QSoundEffect* b = player.current();
-    ASSERT_NE(b, nullptr);
-    EXPECT_NE(b, a);
-    EXPECT_FALSE(a->isPlaying());
-    EXPECT_TRUE(b->isPlaying());
-    // Loaded before the end: Qt's loader, still busy as the program ends,
-    // would leave its objects behind.
-    ASSERT_TRUE(loaded(b));
-    EXPECT_TRUE(b->isPlaying());
-
-    player.play("");  // no sound at all still ends the one playing
-    EXPECT_EQ(player.current(), nullptr);
-    EXPECT_FALSE(b->isPlaying());
-}
-
-// The file is looked up anew for every sound: one added or replaced on disk
-// plays with its new content from the next sound on. One that cannot play,
-// not a wave file or one caught empty or half-written by a tool rewriting it
-// in place, plays nothing and starts no load: Qt would wait for ever for the
-// rest of a cut file, and keep every effect replaced since.
-TEST(QtSoundPlayerTest, AReplacedFilePlaysItsNewContent) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/Beep2.wav";
-    const QByteArray plain = waveFile(2000);
-    // The same sound with one more chunk ahead of the samples, of odd length and
-    // so padded; its RIFF size is left short, as the chunks tell where the samples lie.
-    QByteArray listed = plain;
-    listed.insert(36, QByteArray("LIST\x03\0\0\0abc\0", 12));
-    const QByteArray cannotPlay[] = {
-        {}, plain.left(600), plain.left(40), QByteArray("RIFF? not really a wave file").repeated(4)};
-    qtplatform::QtSoundPlayer player;
-    player.play(path.toStdString());  // not there yet
-    EXPECT_EQ(player.current(), nullptr);
-    QPointer<const QSoundEffect> played;
-    for (int round = 0; round < 4; ++round) {
-        for (const QByteArray& content : cannotPlay) {
-            writeFile(path, content);
-            player.play(path.toStdString());
-            ASSERT_EQ(player.current(), nullptr) << "round " << round << ", " << content.size() << " bytes";
-            EXPECT_TRUE(played.isNull() || !played->isPlaying());
-        }
-        writeFile(path, round % 2 == 0 ? plain : listed);
-        player.play(path.toStdString());
-        played = player.current();
-        writeFile(path, {});  // cut again at once: Qt loads the content that was played
-        ASSERT_NE(played, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return played->status() == QSoundEffect::Ready; }));
-        EXPECT_TRUE(played->isPlaying());
-        EXPECT_EQ(player.liveEffects(), 1u);
-    }
-}
-
-// Every change of a file's times (a touch, a chmod) may be new content and
-// gives it a new effect: the one it replaces is freed, at once when nothing
-// is loading, or else once the loads have ended.
-TEST(QtSoundPlayerTest, AFileReplacedAgainAndAgainKeepsOneEffect) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/Beep1.wav";
-    writeFile(path, waveFile(50));
-    const auto stamp = std::filesystem::last_write_time(path.toStdString());
-    qtplatform::QtSoundPlayer player;
-    auto replaceAndPlay = [&](int i) {
-        std::filesystem::last_write_time(path.toStdString(), stamp + std::chrono::seconds(i));
-        player.play(path.toStdString());
-    };
-    auto ready = [&] { return player.current() != nullptr && player.current()->status() == QSoundEffect::Ready; };
-    for (int i = 1; i <= 20; ++i) {
-        replaceAndPlay(i);
-        ASSERT_EQ(player.liveEffects(), 1u);
-        ASSERT_TRUE(QTest::qWaitFor(ready));
-    }
-    // Replaced faster than it loads: the effects still loading are kept
-    // until nothing loads any more, and a sound after that frees them.
-    for (int i = 21; i <= 30; ++i) replaceAndPlay(i);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        player.play(path.toStdString());
-        return player.liveEffects() == 1u;
-    }));
 }
 
 // ---- Files, links, cursor ---------------------------------------------------------------
