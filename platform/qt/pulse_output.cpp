@@ -65,10 +65,9 @@ void PulseOutput::play(const WaveSound& sound) {
         }
     }
     Lock lock(loop_);
-    sound_ = sound.data;
+    const bool newLayout = !sound_ || !sound_->sameLayout(sound);
+    sound_ = sound;
     played_ = 0;
-    const bool newLayout = !layout_ || !layout_->sameLayout(sound);
-    if (newLayout) layout_ = WaveSound{sound.sample, sound.channels, sound.rate, {}};
     // While the server is still being reached, the stream opens once it is.
     if (!connect() || pa_context_get_state(context_) != PA_CONTEXT_READY) return;
     if (stream_ == nullptr || newLayout || !PA_STREAM_IS_GOOD(pa_stream_get_state(stream_))) openStream();
@@ -77,14 +76,14 @@ void PulseOutput::play(const WaveSound& sound) {
 void PulseOutput::silence() {
     if (loop_ == nullptr) return;
     Lock lock(loop_);
-    played_ = sound_.size();
+    if (sound_) played_ = sound_->data.size();
 }
 
 void PulseOutput::close() {
     if (loop_ == nullptr) return;
     Lock lock(loop_);
     disconnect();
-    sound_.clear();
+    sound_.reset();
     played_ = 0;
 }
 
@@ -138,8 +137,8 @@ void PulseOutput::contextChanged(pa_context* context, void* self) {
 
 void PulseOutput::openStream() {
     dropStream();
-    if (!layout_) return;
-    const pa_sample_spec spec = specOf(*layout_);
+    if (!sound_) return;
+    const pa_sample_spec spec = specOf(*sound_);
     if (!pa_sample_spec_valid(&spec)) return;
     pa_channel_map map;
     pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_WAVEEX);
@@ -169,8 +168,8 @@ void PulseOutput::streamWants(pa_stream*, size_t bytes, void* self) {
 }
 
 void PulseOutput::feed(size_t bytes) {
-    const size_t frame = size_t(layout_->bytesPerFrame());
-    const char silence = layout_->sample == WaveSound::Sample::UInt8 ? char(0x80) : char(0);
+    const size_t frame = size_t(sound_->bytesPerFrame());
+    const char silence = sound_->sample == WaveSound::Sample::UInt8 ? char(0x80) : char(0);
     while (bytes >= frame) {
         void* buffer = nullptr;
         size_t size = bytes;
@@ -181,8 +180,8 @@ void PulseOutput::feed(size_t bytes) {
             return;
         }
         auto* out = static_cast<char*>(buffer);
-        const size_t sound = std::min(size, size_t(sound_.size() - played_));
-        std::memcpy(out, sound_.constData() + played_, sound);
+        const size_t sound = std::min(size, size_t(sound_->data.size() - played_));
+        std::memcpy(out, sound_->data.constData() + played_, sound);
         played_ += qsizetype(sound);
         std::memset(out + sound, silence, size - sound);
         if (pa_stream_write(stream_, buffer, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;

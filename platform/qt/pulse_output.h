@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <chrono>
 #include <optional>
 
@@ -57,8 +56,7 @@ private:
     // The rest is shared with the loop's thread, under its lock.
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
-    std::optional<WaveSound> layout_;  // the stream's sound layout, samples aside
-    QByteArray sound_;                 // the sound playing, then silence
+    std::optional<WaveSound> sound_;  // the sound playing, then silence; the stream is of its layout
     qsizetype played_ = 0;
     std::optional<std::chrono::steady_clock::time_point> failedAt_;  // the last try to connect that failed
 };
